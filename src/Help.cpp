@@ -1,0 +1,42 @@
+#include "Help.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
+#include "KeyWindows.h"
+#include "ShownWindowSync.h"
+#include "ViewText.h"
+#include "WindowGeometry.h"
+
+namespace sporix {
+
+TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral(" Helpwindow Sporix"));
+    setFont(keyFont("MS Sans Serif", 11));
+    memo1_ = new QPlainTextEdit(QStringLiteral("Memo1"), this);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setAccessibleName(QStringLiteral("Memo1"));
+    memo1_->setGeometry(8, 8, 617, 409);
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setBackground(*memo1_, kSilver);
+    placeWindow(*this, 79, 70, 639, 452);
+}
+
+void TForm2::showView(const HelpWindowView& view) {
+    setWindowTitle(shown(view.caption));
+    // The user may edit the text; it is replaced only when a help item fills it anew.
+    if (view.memoLines != shownLines_ || view.showCount != shownCount_) {
+        shownLines_ = view.memoLines;
+        memo1_->setPlainText(shown(view.memoLines).join(QLatin1Char('\n')));
+    }
+    showWindowAsViewed(*this, view, shownCount_);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    windows_.act([](KeyProgram& p) { p.HelpFormClose(); });
+}
+
+}  // namespace sporix

@@ -1,0 +1,21 @@
+// Sporix: identifying fungi with a multi-access key. The key lives in the working folder.
+#include <QApplication>
+#include <filesystem>
+
+#include "DialogMessages.h"
+#include "KeyProgram.h"
+#include "KeyWindows.h"
+#include "QtPictures.h"
+#include "WorkFolder.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sporix"));
+    const sporix::WorkFolder folder(std::filesystem::current_path());
+    sporix::DialogMessages messages;
+    sporix::QtPictureLoader pictures(folder);
+    sporix::KeyProgram program(folder, messages, pictures);
+    sporix::KeyWindows windows(program);
+    windows.showMainWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,97 @@
+#include "Unit5.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "ClickableLabel.h"
+#include "KeyWindows.h"
+#include "ShownWindowSync.h"
+#include "ViewText.h"
+#include "WindowGeometry.h"
+
+namespace sporix {
+
+namespace {
+
+struct ColumnPlace {
+    int labelLeft;
+    int memoLeft;
+    int memoWidth;
+};
+
+constexpr std::array<ColumnPlace, kCompareColumns> kColumns = {{
+    {10, 6, 160}, {170, 168, 152}, {324, 322, 152}, {478, 476, 152}, {632, 630, 152}}};
+constexpr int kMemoTop = 15;
+constexpr int kMemoHeight = 650;
+constexpr int kScrollBarWidth = 12;
+
+}  // namespace
+
+TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
+    setObjectName(QStringLiteral("TForm5"));
+    setWindowTitle(QStringLiteral(" Compare species"));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("ScrollBox"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scrollArea_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
+    auto* content = new QWidget;
+    content->setFont(keyFont("Comic Sans MS", 11));
+    content->setFixedSize(kColumns.back().memoLeft + kColumns.back().memoWidth, kMemoTop + kMemoHeight);
+    for (std::size_t k = 0; k < kCompareColumns; ++k) {
+        const int number = static_cast<int>(k) + 1;
+        QLabel* label = k < 2 ? new QLabel(QStringLiteral("empty"), content) : new ClickableLabel(QStringLiteral("empty"), content);
+        label->setObjectName(QStringLiteral("Label%1").arg(number));
+        label->move(kColumns[k].labelLeft, 0);
+        label->adjustSize();
+        labels_[k] = label;
+        auto* memo = new QPlainTextEdit(content);
+        memo->setObjectName(QStringLiteral("Memo%1").arg(number));
+        memo->setAccessibleName(QStringLiteral("Memo%1").arg(number));
+        memo->setGeometry(kColumns[k].memoLeft, kMemoTop, kColumns[k].memoWidth, kMemoHeight);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setBackground(*memo, kSilver);
+        memos_[k] = memo;
+    }
+    for (int column = 1; column <= kCompareSlots; ++column) {
+        auto* heading = static_cast<ClickableLabel*>(labels_[static_cast<std::size_t>(column + 1)]);
+        connect(heading, &ClickableLabel::clicked, this, [this, column] { windows_.act([column](KeyProgram& p) { p.HeadingClick(column); }); });
+    }
+    scrollArea_->setWidget(content);
+    placeWindow(*this, -3, 2, 802, 572);
+    scrollArea_->setGeometry(rect());
+}
+
+void TForm5::showView(const ComparisonWindowView& view) {
+    setWindowTitle(shown(view.caption));
+    for (std::size_t k = 0; k < kCompareColumns; ++k) {
+        const QString caption = shown(view.labels[k]);
+        if (labels_[k]->text() != caption) {
+            labels_[k]->setText(caption);
+            labels_[k]->adjustSize();
+        }
+        if (view.memos[k] != shownMemos_[k]) {
+            shownMemos_[k] = view.memos[k];
+            memos_[k]->setPlainText(shown(view.memos[k]).join(QLatin1Char('\n')));
+        }
+    }
+    if (view.scrollToTopCount != shownScrollCount_) {
+        shownScrollCount_ = view.scrollToTopCount;
+        scrollArea_->verticalScrollBar()->setValue(0);
+    }
+    showWindowAsViewed(*this, view, shownCount_);
+}
+
+void TForm5::closeEvent(QCloseEvent* event) {
+    event->accept();
+    windows_.act([](KeyProgram& p) { p.ComparisonFormClose(); });
+}
+
+}  // namespace sporix

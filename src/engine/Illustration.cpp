@@ -1,0 +1,31 @@
+#include "Illustration.h"
+
+namespace sporix {
+
+void showCharacterIllustration(Context& c, int row) {
+    if (row < 1 || row > kMaxCharacters) return;
+    const auto index = static_cast<std::size_t>(row - 1);
+    MainWindowView& main = c.main();
+    if (!main.rows[index].buttonEnabled) return;
+    const std::string path = c.state.genus.folderPrefix + c.state.genus.illustrationNames[index];
+    if (!c.folder.fileExists(path)) {
+        c.messages.showMessage(c.text(32) + "\n" + c.text(33));
+        main.image1Visible = false;
+        return;
+    }
+    showIllustrationArea(c);
+    // The old picture goes first, so a picture that fails to decode leaves no picture of
+    // another character on show.
+    main.image1.reset();
+    main.image1 = c.pictures.load(path);
+}
+
+void showIllustrationArea(Context& c) {
+    MainWindowView& main = c.main();
+    main.checkListVisible = false;
+    main.listBox1Visible = false;
+    main.listBox2Visible = false;
+    main.image1Visible = true;
+}
+
+}  // namespace sporix

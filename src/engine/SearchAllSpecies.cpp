@@ -1,0 +1,148 @@
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "GenusLoader.h"
+#include "KeyError.h"
+#include "Search.h"
+#include "ShortText.h"
+#include "SpeciesFile.h"
+
+namespace sporix {
+
+namespace {
+
+constexpr int kHighestPercentText = 999;
+
+bool countsAsChosen(char code) {
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+char upperCase(char code) { return (code >= 'a' && code <= 'z') ? static_cast<char>(code - 'a' + 'A') : code; }
+
+struct Scored {
+    int record;   // 1-based
+    int percent;  // clamped to 0..999, as its three-digit text
+};
+
+// The percentage of one record: the sum of weights divided by the number of chosen
+// characters. With no character counted (only codes that are not letters or digits) the
+// sum stays undivided. The text has three digits, so the value is held to 0..999.
+int percentOf(long long sum, int chosenCount) {
+    if (sum > 0) sum /= std::max(chosenCount, 1);
+    return static_cast<int>(std::clamp<long long>(sum, 0, kHighestPercentText));
+}
+
+void prepareWindow(Context& c) {
+    MainWindowView& main = c.main();
+    main.image1Visible = false;
+    main.checkListVisible = true;
+    main.listBox1Visible = true;
+    main.listBox2Visible = true;
+    main.label43Enabled = true;
+    main.label43Caption = c.text(9);
+    main.label44Enabled = true;
+    main.stepback1.enabled = false;
+}
+
+std::vector<Scored> scoreRecords(Context& c, std::streambuf& file, const std::string& key) {
+    const int characterCount = c.state.genus.characterCount;
+    SpeciesReader reader(file, characterCount);
+    std::vector<Scored> scored;
+    std::string valueLine;
+    do {
+        if (static_cast<int>(scored.size()) == kMaxSpecies) {
+            noteSpeciesOverLimit(c);
+            break;
+        }
+        reader.skipLine();
+        int chosenCount = 0;
+        long long sum = 0;
+        for (int i = 0; i < characterCount; ++i) {
+            const char code = static_cast<std::size_t>(i) < key.size() ? key[static_cast<std::size_t>(i)] : ' ';
+            if (countsAsChosen(code)) ++chosenCount;
+            reader.readLine(valueLine);
+            sum += valueLineWeight(valueLine, upperCase(code));
+        }
+        scored.push_back({static_cast<int>(scored.size()) + 1, percentOf(sum, chosenCount)});
+    } while (!reader.atEnd());
+    return scored;
+}
+
+std::string threeDigits(int percent) {
+    std::string text = std::to_string(percent);
+    return std::string(3 - text.size(), '0') + text;
+}
+
+// The shown percentage: two digits below 100, three from 100 on.
+std::string shownPercent(int percent) {
+    const std::string text = threeDigits(percent);
+    return percent < 100 ? text.substr(1) : text;
+}
+
+// Names and codes of the best records, from one pass over the file.
+void fillResultTable(Context& c, const std::vector<Scored>& ranked) {
+    const std::size_t rows = std::min<std::size_t>(kResultRows, ranked.size());
+    int lastRecord = 0;
+    for (std::size_t k = 0; k < rows; ++k) lastRecord = std::max(lastRecord, ranked[k].record);
+    auto file = c.folder.openOrThrow(c.state.genus.speciesFileName);
+    SpeciesReader reader(*file, c.state.genus.characterCount);
+    std::vector<std::string> nameLines(static_cast<std::size_t>(lastRecord) + 1);
+    for (int record = 1; record <= lastRecord; ++record) {
+        reader.readLine(nameLines[static_cast<std::size_t>(record)]);
+        reader.skipValueLines();
+    }
+    for (std::size_t k = 0; k < rows; ++k) {
+        const std::string& nameLine = nameLines[static_cast<std::size_t>(ranked[k].record)];
+        ResultRow& row = c.state.results.rows[k];
+        row.speciesCode = std::string(speciesCode(nameLine));
+        row.displayName = cut(displayName(nameLine), kResultNameWidth);
+        row.percentText = shownPercent(ranked[k].percent);
+    }
+}
+
+void listBestSpecies(Context& c, const std::vector<Scored>& ranked) {
+    MainWindowView& main = c.main();
+    SearchState& search = c.state.search;
+    c.state.results.listPrefix = std::string(1, c.state.currentGenus.folder.front()) + ".";
+    main.listBox1.clear();
+    main.listBox2.clear();
+    search.listedCount = 0;
+    const std::size_t shown = std::min<std::size_t>(kMaxListed, ranked.size());
+    for (std::size_t k = 0; k < shown; ++k) {
+        if (ranked[k].percent < 1) continue;
+        const ResultRow& row = c.state.results.rows[k];
+        main.listBox1.push_back(c.state.results.listPrefix + row.displayName);
+        main.listBox2.push_back(row.percentText);
+        ++search.listedCount;
+    }
+    fillCheckList(c);
+    if (search.listedCount == 0) {
+        main.listBox1.assign(1, c.text(8));
+        main.listBox2.clear();
+    }
+}
+
+}  // namespace
+
+void searchAllSpecies(Context& c, const std::string& searchKey) {
+    prepareWindow(c);
+    std::vector<Scored> ranked;
+    {
+        auto file = c.folder.openForReading(c.state.genus.speciesFileName);
+        if (!file) {
+            c.messages.showMessage(c.state.genus.speciesFileName + " " + c.text(7));
+            return;
+        }
+        ranked = scoreRecords(c, *file, searchKey);
+    }
+    c.state.genus.speciesCount = static_cast<int>(ranked.size());
+    // Highest percentage first; for equal ones the later record first.
+    std::sort(ranked.begin(), ranked.end(), [](const Scored& a, const Scored& b) {
+        return a.percent != b.percent ? a.percent > b.percent : a.record > b.record;
+    });
+    fillResultTable(c, ranked);
+    listBestSpecies(c, ranked);
+}
+
+}  // namespace sporix

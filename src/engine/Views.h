@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "Limits.h"
+#include "Picture.h"
+
+// What the windows show, as data: the engine sets it, the windows copy it onto their
+// controls after every handler. Texts are Windows-1252 bytes. The initial values are the
+// windows' states at creation.
+namespace sporix {
+
+struct MenuItemView {
+    std::string caption;
+    bool enabled = true;
+    bool checked = false;
+};
+
+struct CharacterRowView {
+    std::string labelCaption;
+    bool labelEnabled = false;
+    std::string comboText;
+    std::vector<std::string> comboItems;
+    bool comboSilver = false;
+    bool buttonEnabled = false;
+};
+
+struct MainWindowView {
+    std::string caption = " Indentification of Fungi";
+    std::array<CharacterRowView, kMaxCharacters> rows;
+
+    std::string label43Caption = " ";
+    bool label43Enabled = false;
+    bool label44Enabled = false;
+    std::string speedButton1Caption;
+    bool speedButton1Enabled = false;
+    bool image1Visible = true;
+    PictureHandle image1;
+    std::vector<std::string> listBox1;
+    bool listBox1Visible = true;
+    std::vector<std::string> listBox2;
+    bool listBox2Visible = true;
+    bool checkListVisible = false;
+    int checkListItems = 0;
+    int checkListFills = 0;  // each filling brings new, unticked items
+
+    std::string genera1Caption = "Genera";
+    std::array<std::string, kMaxGenera> genusItems = filledWith("-");
+    std::string info1Caption = "Info";
+    std::string howtostart1Caption = "How to start";
+    std::string aboutProgram1Caption = "About Program";
+    std::string clearAll1Caption = "Clear all";
+    std::string kindofsearching1Caption = "Kind of searching:";
+    MenuItemView usingAllSpecies{"1. Using all species / all characters", true, true};
+    MenuItemView usingRestSpecies{"2. Using restspecies after last character", true, false};
+    std::string languageCaption = "Language";
+    std::string n31Caption;
+    MenuItemView stepback1{"Step back", false, false};
+    MenuItemView comparespecies1{"Compare species", false, false};
+
+private:
+    static std::array<std::string, kMaxGenera> filledWith(const char* text) {
+        std::array<std::string, kMaxGenera> items;
+        items.fill(text);
+        return items;
+    }
+};
+
+// A window that the engine shows non-modally; each showing also brings it to the front.
+struct ShownWindow {
+    bool visible = false;
+    int showCount = 0;
+    void show() {
+        visible = true;
+        ++showCount;
+    }
+};
+
+struct HelpWindowView : ShownWindow {
+    std::string caption = " Helpwindow Sporix";
+    std::vector<std::string> memoLines{"Memo1"};
+};
+
+struct DescriptionWindowView : ShownWindow {
+    std::string caption = " Description & Microscopical drawings";
+    std::vector<std::string> memoLines;
+    bool memoSilver = false;
+    PictureHandle image1;
+    std::string slideCaption = "Slide";
+    bool slideEnabled = true;
+    std::string closeCaption = "Close";
+};
+
+struct SlideWindowView : ShownWindow {
+    std::string caption = " Slide";
+    PictureHandle image1;
+};
+
+inline constexpr int kCompareColumns = 5;
+
+struct ComparisonWindowView : ShownWindow {
+    std::string caption = " Compare species";
+    std::array<std::string, kCompareColumns> labels = {"empty", "empty", "empty", "empty", "empty"};
+    std::array<std::vector<std::string>, kCompareColumns> memos;
+    int scrollToTopCount = 0;
+};
+
+struct WindowViews {
+    MainWindowView main;
+    HelpWindowView help;
+    DescriptionWindowView description;
+    SlideWindowView slide;
+    ComparisonWindowView comparison;
+};
+
+}  // namespace sporix

@@ -1,0 +1,12 @@
+#include "ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace sporix {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+}  // namespace sporix

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+namespace sporix {
+
+// Windows are laid out by their outer size (frame and title bar included), as on the
+// desktop the key was designed for; the client area is that size less a standard frame.
+inline constexpr int kFrameBorder = 4;
+inline constexpr int kTitleBarHeight = 23;
+
+void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight);
+
+// The key's fonts, or the nearest installed face.
+QFont keyFont(const char* family, int pixelSize);
+
+// A fixed colour for a control's background (silver lists, text boxes and drop-downs).
+void setBackground(QWidget& widget, const QColor& colour);
+
+inline const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+}  // namespace sporix

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace sporix {
+
+// The six languages of the key, by language index: 1 English, 2 Dutch, 3 German,
+// 4 French, 5 Italian, 6 Spanish.
+inline constexpr int kLanguageCount = 6;
+inline bool isLanguage(int languageIndex) { return languageIndex >= 1 && languageIndex <= kLanguageCount; }
+
+// Each returns the name or extension of a language, or an empty text for an index
+// outside 1..6.
+std::string interfaceTextFileName(int languageIndex);
+std::string characterFileExtension(int languageIndex);
+std::string descriptionExtension(int languageIndex);
+
+inline constexpr const char* kEnglishCharacterExtension = ".FEA";
+inline constexpr const char* kEnglishDescriptionExtension = ".TXT";
+
+}  // namespace sporix
