@@ -28,12 +28,11 @@ void lookUpSpeciesCode(Context& c) {
 
 void findSpecies(Context& c, DescriptionEntry entry) {
     DescriptionState& d = c.state.description;
-    if (entry == DescriptionEntry::Heading) {
-        d.selectedName = d.selectedLine;
-        d.speciesCode = cut(d.selectedName, kSpeciesCodeWidth);
-    } else if (listShowsAllSpecies(c)) {
+    if (entry == DescriptionEntry::ResultList && listShowsAllSpecies(c)) {
         d.selectedName = fromPosition(d.selectedLine, 3);  // without the genus prefix
     } else {
+        // A heading shows a display name, as the rest-species list does: for a name written
+        // as code, "*", name, only the species file knows the code.
         d.selectedName = d.selectedLine;
         d.speciesCode = cut(d.selectedName, kSpeciesCodeWidth);
         lookUpSpeciesCode(c);

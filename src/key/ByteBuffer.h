@@ -1,6 +1,8 @@
 #pragma once
 
 #include <streambuf>
+#include <string>
+#include <type_traits>
 #include <string_view>
 
 namespace sporix {
@@ -13,6 +15,9 @@ public:
         char* begin = const_cast<char*>(bytes.data());
         setg(begin, begin, begin + bytes.size());
     }
+    // The bytes must outlive the buffer: a temporary string would not.
+    template <class Temporary, std::enable_if_t<std::is_same_v<Temporary, std::string>, int> = 0>
+    explicit ByteBuffer(Temporary&& bytes) = delete;
 };
 
 }  // namespace sporix
