@@ -19,6 +19,7 @@ TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     memo1_->setAccessibleName(QStringLiteral("Memo1"));
     memo1_->setGeometry(8, 8, 617, 409);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setBackground(*memo1_, kSilver);
     placeWindow(*this, 79, 70, 639, 452);

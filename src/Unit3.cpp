@@ -37,6 +37,7 @@ TForm3::TForm3(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     memo1_->setAccessibleName(QStringLiteral("Memo1"));
     memo1_->setGeometry(0, 8, 385, 521);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));
