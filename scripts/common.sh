@@ -1,0 +1,29 @@
+# Shared by run.sh and test.sh: loud steps, loud failures, Debian packages on demand.
+set -euo pipefail
+
+SPORIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+JOBS=${JOBS:-$(nproc)}
+
+step() { printf '\n==> %s\n' "$*"; }
+trap 'status=$?; printf "\n*** FAILED (exit %s) at line %s: %s\n" "$status" "$LINENO" "$BASH_COMMAND" >&2; exit $status' ERR
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the Debian packages that are missing; does nothing when all are there.
+ensure_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        step "Debian packages already installed: $*"
+        return
+    fi
+    step "Installing Debian packages: ${missing[*]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core)
