@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest, then the core and window tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test through CTest, then all of them again (core,
+# windows, bundled key) under AddressSanitizer and UndefinedBehaviorSanitizer.
 source "$(dirname "$0")/common.sh"
 
 BUILD_DIR=${SPORIX_BUILD_DIR:-$SPORIX_ROOT/build/test}
@@ -18,12 +18,13 @@ step "Running every test"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 
 step "Configuring the sanitizer build in $SANITIZE_DIR"
-cmake -S "$SPORIX_ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug -DSPORIX_SANITIZE=ON -DSPORIX_GUI=OFF -DSPORIX_TOOLS=OFF
+cmake -S "$SPORIX_ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug -DSPORIX_SANITIZE=ON -DSPORIX_TOOLS=OFF
 
-step "Building the core tests with sanitizers"
+step "Building the tests with sanitizers"
 cmake --build "$SANITIZE_DIR" -j "$JOBS"
 
-step "Running the core tests with sanitizers"
-(cd "$SANITIZE_DIR" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$JOBS")
+step "Running the tests with sanitizers"
+(cd "$SANITIZE_DIR" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j "$JOBS")
 
 step "All tests passed"
