@@ -1,0 +1,335 @@
+// Panels of the cap: its shape in side view, its margin and its surface.
+#include "charpic_style.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double centreX = 50;
+constexpr double capRadius = 34;
+constexpr double groundY = 77;
+constexpr double stemHalfWidth = 6;
+
+// A cap profile in side view: heights above the margin, in cap radii, over
+// s = -1 (left margin) .. 1 (right margin); top for the upper surface, under for
+// the gill side. marginY places the margin in the box.
+struct CapProfile {
+    double (*top)(double s);
+    double (*under)(double s);
+    double marginY;
+};
+
+double underFlat(double s) { return 0.1 * (1 - s * s); }
+double underDeep(double s) { return 0.28 * (1 - s * s); }
+
+CapProfile capProfile(std::string_view keyword) {
+    using std::abs, std::exp, std::pow, std::sqrt;
+    if (keyword == "plano-convex")
+        return {[](double s) { return 0.34 * sqrt(std::max(0.0, 1 - pow(s, 4))); }, underFlat, 40};
+    if (keyword == "flat") return {[](double s) { return 0.2 * sqrt(std::max(0.0, 1 - pow(s, 10))); }, underFlat, 38};
+    if (keyword == "depressed")
+        return {[](double s) { return 0.3 * sqrt(std::max(0.0, 1 - pow(s, 8))) - 0.14 * exp(-s * s / 0.12); },
+                underFlat, 38};
+    if (keyword == "funnel")
+        return {[](double s) { return 0.78 * pow(abs(s), 1.4) + 0.13 * sqrt(std::max(0.0, 1 - pow(s, 8))); },
+                [](double s) { return 0.78 * pow(abs(s), 1.4); }, 46};
+    if (keyword == "umbonate")
+        return {[](double s) { return 0.3 * sqrt(std::max(0.0, 1 - pow(s, 4))) + 0.2 * exp(-s * s / 0.05); }, underFlat,
+                42};
+    if (keyword == "conical")
+        return {[](double s) { return 0.95 * pow(1 - abs(s), 1.1) + 0.04 * sqrt(std::max(0.0, 1 - s * s)); }, underDeep,
+                50};
+    if (keyword == "campanulate")
+        return {[](double s) { return 0.85 * pow(std::max(0.0, 1 - pow(abs(s), 2.4)), 0.5); }, underDeep, 50};
+    if (keyword == "hemispherical")
+        return {[](double s) { return 0.92 * sqrt(std::max(0.0, 1 - s * s)); }, underDeep, 50};
+    return {[](double s) { return 0.55 * sqrt(std::max(0.0, 1 - s * s)); }, underFlat, 44};  // convex
+}
+
+void drawStemColumn(QPainter& painter, double top, double bottom, double halfWidth) {
+    fillOutlined(painter,
+                 QPolygonF{QPointF(centreX - halfWidth, top), QPointF(centreX + halfWidth, top),
+                           QPointF(centreX + halfWidth * 1.1, bottom), QPointF(centreX - halfWidth * 1.1, bottom)},
+                 palette::stem);
+}
+
+// The gill side shows as a band under the cap with gill edges converging on the stem.
+void drawGillBand(QPainter& painter, const CapProfile& profile, double radius, double marginY) {
+    const auto underY = [&](double x) { return marginY - profile.under((x - centreX) / radius) * radius; };
+    const double depth = 4.5;
+    QPolygonF band = sampledCurve(centreX - radius, centreX + radius, 40, underY);
+    for (const QPointF& p : sampledCurve(centreX + radius * 0.97, centreX - radius * 0.97, 40, underY))
+        band << p - QPointF(0, std::min(depth, 0.9 * (radius - std::abs(p.x() - centreX))));
+    fillOutlined(painter, band, palette::gill, 0);
+    painter.setPen(inkPen(0.8, palette::gillLine));
+    for (double x = centreX - radius + 3; x < centreX + radius - 2; x += 3.2) {
+        const double y = underY(x);
+        painter.drawLine(QPointF(x, y),
+                         QPointF(centreX + (x - centreX) * 0.8, y - std::min(depth, radius - std::abs(x - centreX))));
+    }
+}
+
+void drawCapSide(QPainter& painter, const CapProfile& profile, double radius, double marginY) {
+    const auto topY = [&](double x) { return marginY - profile.top((x - centreX) / radius) * radius; };
+    const auto underY = [&](double x) { return marginY - profile.under((x - centreX) / radius) * radius; };
+    QPolygonF cap = sampledCurve(centreX - radius, centreX + radius, 80, topY);
+    cap << sampledCurve(centreX + radius, centreX - radius, 40, underY);
+    QLinearGradient shading(0, marginY - radius, 0, marginY);
+    shading.setColorAt(0, palette::capDark);
+    shading.setColorAt(1, palette::capLight);
+    painter.setPen(inkPen());
+    painter.setBrush(shading);
+    painter.drawPolygon(cap);
+    drawGillBand(painter, profile, radius, marginY);
+    painter.setPen(inkPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(cap);
+}
+
+void drawOvoidFruitBody(QPainter& painter) {
+    // An egg-shaped cap whose margin still hugs the stem.
+    drawStemColumn(painter, 50, groundY, stemHalfWidth);
+    const QPointF centre(centreX, 34);
+    const double rx = 22, ry = 26;
+    QPolygonF cap;
+    for (int i = 0; i <= 60; ++i) {
+        const double angle = (-62 + 304.0 * i / 60) * std::numbers::pi / 180;  // over the top, open at the bottom
+        cap << centre + QPointF(rx * std::cos(angle), -ry * std::sin(angle));
+    }
+    QLinearGradient shading(0, centre.y() - ry, 0, centre.y() + ry);
+    shading.setColorAt(0, palette::capDark);
+    shading.setColorAt(1, palette::capLight);
+    painter.setPen(inkPen());
+    painter.setBrush(shading);
+    painter.drawPolygon(cap);
+}
+
+}  // namespace
+
+void drawCapShapePanel(QPainter& painter, std::string_view keyword, Rng&) {
+    drawGround(painter, groundY);
+    if (keyword == "ovoid") {
+        drawOvoidFruitBody(painter);
+        return;
+    }
+    const CapProfile profile = capProfile(keyword);
+    const double stemTop = profile.marginY - profile.under(stemHalfWidth / capRadius) * capRadius;
+    drawStemColumn(painter, stemTop, groundY, stemHalfWidth);
+    drawCapSide(painter, profile, capRadius, profile.marginY);
+}
+
+namespace {
+
+void drawStriae(QPainter& painter, QPointF centre, double radius, double from, int count, bool tubercles) {
+    painter.setPen(inkPen(0.9, palette::capDark.darker(120)));
+    painter.setBrush(palette::capDark);
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * std::numbers::pi * i / count;
+        const QPointF direction(std::cos(angle), std::sin(angle));
+        painter.drawLine(centre + direction * radius * from, centre + direction * radius * 0.98);
+        if (!tubercles) continue;
+        // Tubercles: little bumps between the grooves.
+        const QPointF between(std::cos(angle + std::numbers::pi / count), std::sin(angle + std::numbers::pi / count));
+        for (double at : {0.72, 0.82, 0.92}) painter.drawEllipse(centre + between * radius * at, 1.0, 1.0);
+    }
+}
+
+void drawWavyDisk(QPainter& painter, QPointF centre, double radius) {
+    QPolygonF rim;
+    for (int i = 0; i < 180; ++i) {
+        const double angle = 2 * std::numbers::pi * i / 180;
+        const double r = radius * (1 + 0.055 * std::sin(7 * angle) + 0.02 * std::sin(13 * angle + 1));
+        rim << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    QRadialGradient shading(centre, radius);
+    shading.setColorAt(0, palette::capDark);
+    shading.setColorAt(0.45, palette::cap);
+    shading.setColorAt(1, palette::capLight);
+    painter.setPen(inkPen());
+    painter.setBrush(shading);
+    painter.drawPolygon(rim);
+}
+
+// Side view of a convex cap whose margin is rolled in under the gills.
+void drawInrolledCap(QPainter& painter) {
+    const double marginY = 46;
+    const double radius = 36;
+    const CapProfile profile = capProfile("convex");
+    drawStemColumn(painter, marginY - 4, groundY, stemHalfWidth);
+    drawCapSide(painter, profile, radius, marginY);
+    for (double side : {-1.0, 1.0}) {
+        // The margin as a thick rolled lip, with the spiral of the roll drawn in it.
+        const QPointF hub(centreX + side * (radius - 5), marginY);
+        painter.setPen(inkPen());
+        painter.setBrush(palette::capLight);
+        painter.drawEllipse(hub, 5.5, 5.0);
+        QPolygonF curl;
+        for (int i = 0; i <= 24; ++i) {
+            const double angle = (60 - 330.0 * i / 24) * std::numbers::pi / 180;
+            const double r = 4.2 - 3.2 * i / 24.0;
+            curl << hub + QPointF(side * r * std::cos(angle), -r * std::sin(angle));
+        }
+        painter.setPen(inkPen(1.0, palette::capDark));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(curl);
+    }
+}
+
+// Side view of a cap with shreds of the partial veil hanging from its margin.
+void drawAppendiculateCap(QPainter& painter, Rng& rng) {
+    const double marginY = 42;
+    const CapProfile profile = capProfile("convex");
+    drawStemColumn(painter, marginY - 3, groundY, stemHalfWidth);
+    drawCapSide(painter, profile, capRadius, marginY);
+    for (double x = centreX - capRadius + 3; x < centreX + capRadius - 3; x += rng.range(5, 7.5)) {
+        const double hang = rng.range(3, 7);
+        const double width = rng.range(2.2, 3.8);
+        fillOutlined(
+            painter,
+            QPolygonF{QPointF(x - width, marginY - 0.5), QPointF(x + width, marginY - 0.5),
+                      QPointF(x + width * 0.4, marginY + hang), QPointF(x - width * 0.5, marginY + hang * 0.8)},
+            palette::veil, 0.9);
+    }
+}
+
+}  // namespace
+
+void drawCapMarginPanel(QPainter& painter, std::string_view keyword, Rng& rng) {
+    const QPointF centre(centreX, 40);
+    const double radius = 36;
+    if (keyword == "inrolled") {
+        drawGround(painter, groundY);
+        drawInrolledCap(painter);
+    } else if (keyword == "appendiculate") {
+        drawGround(painter, groundY);
+        drawAppendiculateCap(painter, rng);
+    } else if (keyword == "wavy") {
+        drawWavyDisk(painter, centre, radius);
+    } else {
+        drawCapDisk(painter, centre, radius);
+        if (keyword == "striate")
+            drawStriae(painter, centre, radius, 0.7, 56, false);
+        else if (keyword == "tuberculate-striate")
+            drawStriae(painter, centre, radius, 0.58, 36, true);
+    }
+}
+
+namespace {
+
+QPointF randomPointInDisk(QPointF centre, double radius, Rng& rng) {
+    const double angle = rng.range(0, 2 * std::numbers::pi);
+    const double distance = radius * std::sqrt(rng.unit());
+    return centre + QPointF(distance * std::cos(angle), distance * std::sin(angle));
+}
+
+void drawStipple(QPainter& painter, QPointF centre, double radius, Rng& rng) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette::capDark.darker(125));
+    for (int i = 0; i < 700; ++i) painter.drawEllipse(randomPointInDisk(centre, radius * 0.97, rng), 0.35, 0.35);
+}
+
+void drawGloss(QPainter& painter, QPointF centre, double radius) {
+    QRadialGradient shine(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 0.45);
+    shine.setColorAt(0, QColor(255, 255, 255, 220));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shine);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(QColor(255, 255, 255, 200));
+    painter.drawEllipse(centre + QPointF(radius * 0.35, radius * 0.3), 2.2, 1.4);
+    painter.drawEllipse(centre + QPointF(-radius * 0.1, radius * 0.45), 1.5, 1.0);
+}
+
+// Areolate cracking: a jittered grid of fields parted by pale cracks showing the flesh.
+void drawCracks(QPainter& painter, QPointF centre, double radius, Rng& rng) {
+    painter.save();
+    QPainterPath disk;
+    disk.addEllipse(centre, radius - 0.8, radius - 0.8);
+    painter.setClipPath(disk, Qt::IntersectClip);
+    painter.setPen(inkPen(1.4, palette::flesh));
+    const double step = 9;
+    const int cells = int(2 * radius / step) + 2;
+    std::vector<std::vector<QPointF>> nodes(std::size_t(cells + 1), std::vector<QPointF>(std::size_t(cells + 1)));
+    for (int row = 0; row <= cells; ++row)
+        for (int column = 0; column <= cells; ++column)
+            nodes[std::size_t(row)][std::size_t(column)] =
+                centre + QPointF((column - cells / 2.0) * step + rng.range(-2.5, 2.5) + (row & 1) * step / 2,
+                                 (row - cells / 2.0) * step + rng.range(-2.5, 2.5));
+    for (std::size_t row = 0; row <= std::size_t(cells); ++row)
+        for (std::size_t column = 0; column <= std::size_t(cells); ++column) {
+            if (column < std::size_t(cells)) painter.drawLine(nodes[row][column], nodes[row][column + 1]);
+            if (row < std::size_t(cells) && ((row + column) & 1) == 0)
+                painter.drawLine(nodes[row][column], nodes[row + 1][column]);
+        }
+    painter.restore();
+}
+
+void drawVeilRemnants(QPainter& painter, QPointF centre, double radius, bool patches, Rng& rng) {
+    std::vector<QPointF> placed;
+    const int wanted = patches ? 9 : 38;
+    const double size = patches ? 5.5 : 1.9;
+    for (int tries = 0; int(placed.size()) < wanted && tries < 2000; ++tries) {
+        const QPointF where = randomPointInDisk(centre, radius - size - 1, rng);
+        bool crowded = false;
+        for (const QPointF& other : placed) crowded = crowded || QLineF(other, where).length() < size * 2.6;
+        if (crowded) continue;
+        placed.push_back(where);
+        fillOutlined(painter, blob(where, size * rng.range(0.75, 1.2), patches ? 0.35 : 0.15, patches ? 9 : 7, rng),
+                     palette::veil, 0.8);
+    }
+}
+
+void drawFibrils(QPainter& painter, QPointF centre, double radius, Rng& rng) {
+    painter.setPen(inkPen(0.7, palette::capDark.darker(140)));
+    for (int i = 0; i < 150; ++i) {
+        const double angle = rng.range(0, 2 * std::numbers::pi);
+        const double bend = rng.range(-0.06, 0.06);
+        const QPointF from(std::cos(angle), std::sin(angle));
+        const QPointF to(std::cos(angle + bend), std::sin(angle + bend));
+        painter.drawLine(centre + from * radius * rng.range(0.1, 0.5), centre + to * radius * rng.range(0.85, 0.98));
+    }
+}
+
+void drawZones(QPainter& painter, QPointF centre, double radius) {
+    painter.setPen(Qt::NoPen);
+    for (int ring = 0; ring < 7; ++ring) {
+        const double r = radius * (1 - ring / 7.0) - 0.6;
+        painter.setBrush(ring % 2 == 0 ? palette::capLight : palette::capDark);
+        painter.drawEllipse(centre, r, r);
+    }
+    painter.setPen(inkPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+}  // namespace
+
+void drawCapSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng) {
+    const QPointF centre(centreX, 40);
+    const double radius = 36;
+    drawCapDisk(painter, centre, radius);
+    if (keyword == "viscid")
+        drawGloss(painter, centre, radius);
+    else if (keyword == "velvety")
+        drawStipple(painter, centre, radius, rng);
+    else if (keyword == "cracked")
+        drawCracks(painter, centre, radius, rng);
+    else if (keyword == "warty-veil" || keyword == "patchy-veil")
+        drawVeilRemnants(painter, centre, radius, keyword == "patchy-veil", rng);
+    else if (keyword == "fibrillose")
+        drawFibrils(painter, centre, radius, rng);
+    else if (keyword == "zonate")
+        drawZones(painter, centre, radius);
+    else if (keyword == "smooth") {
+        QRadialGradient sheen(centre + QPointF(-radius * 0.3, -radius * 0.35), radius * 0.6);
+        sheen.setColorAt(0, QColor(255, 255, 255, 90));
+        sheen.setColorAt(1, QColor(255, 255, 255, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(sheen);
+        painter.drawEllipse(centre, radius, radius);
+    }
+    painter.setPen(inkPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "vocabulary.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One parameters file tools/drawkey/params/<FOLDER>.txt: what to draw for a genus.
+
+struct MicronRange {
+    double min = 0;
+    double max = 0;
+    double mid() const { return (min + max) / 2; }
+};
+
+struct SpeciesParams {
+    QString code;  // 8 characters, names the species' files
+    SporeShape shape = SporeShape::Ellipsoid;
+    MicronRange length;
+    MicronRange width;
+    Ornament ornament = Ornament::Smooth;
+    Cystidia cystidia = Cystidia::None;
+    Reaction reaction = Reaction::Inamyloid;
+};
+
+struct PicturePanel {
+    QString keyword;
+    QString label;
+};
+
+struct CharPicParams {
+    int character = 0;  // 1-based row in the character file
+    const CharPicKind* kind = nullptr;
+    std::vector<PicturePanel> panels;
+};
+
+struct GenusParams {
+    QString code;    // 3 characters, prefix of the character pictures
+    QString folder;  // the genus folder under the data folder
+    std::vector<SpeciesParams> species;
+    std::vector<CharPicParams> charPics;
+};
+
+struct ParamsReadResult {
+    std::optional<GenusParams> genus;  // empty when any error was found
+    QStringList errors;                // "file:line: message"
+};
+
+ParamsReadResult readParamsFile(const QString& path);
+ParamsReadResult parseParams(const QByteArray& content, const QString& sourceName);
