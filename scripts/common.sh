@@ -26,4 +26,4 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2)

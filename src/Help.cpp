@@ -13,7 +13,7 @@ namespace sporix {
 TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral(" Helpwindow Sporix"));
-    setFont(keyFont("MS Sans Serif", 11));
+    setFont(keyFont(KeyFace::SansSerif, 11));
     memo1_ = new QPlainTextEdit(QStringLiteral("Memo1"), this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setAccessibleName(QStringLiteral("Memo1"));

@@ -92,7 +92,7 @@ TForm1::TForm1(KeyWindows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral(" Indentification of Fungi"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFont(keyFont("MS Sans Serif", 11));
+    client->setFont(keyFont(KeyFace::SansSerif, 11));
     setBackground(*client, kSilver);
     setCentralWidget(client);
     createRows(*client);
@@ -126,11 +126,14 @@ void TForm1::createRows(QWidget& client) {
         row.comboBox->setMaxVisibleItems(kVisibleStates);
         row.comboBox->setItemDelegate(new FixedEntryHeight(row.comboBox));
         connect(row.comboBox, &QComboBox::editTextChanged, this, [this] { comboBoxChanged(); });
+        // A chosen state shows from its start, not scrolled to its padding blanks.
+        QComboBox* box = row.comboBox;
+        connect(box, &QComboBox::activated, this, [box] { box->lineEdit()->setCursorPosition(0); });
 
         row.button = new QPushButton(QStringLiteral("?"), &client);
         row.button->setObjectName(QStringLiteral("Button%1").arg(n));
         row.button->setGeometry(158 + at.x, at.top + 12, 21, 21);
-        row.button->setFont(keyFont("MS Sans Serif", 13));
+        row.button->setFont(keyFont(KeyFace::SansSerif, 13));
         row.button->setEnabled(false);
         connect(row.button, &QPushButton::clicked, this, [this, n] { windows_.act([n](KeyProgram& p) { p.ButtonClick(n); }); });
     }

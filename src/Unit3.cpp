@@ -22,7 +22,7 @@ QToolButton* makeFlatButton(QWidget& parent, const char* name, const char* capti
     button->setText(QString::fromLatin1(caption));
     button->setGeometry(x, 8, 83, 25);
     button->setAutoRaise(true);
-    button->setFont(keyFont("MS Sans Serif", 13));
+    button->setFont(keyFont(KeyFace::SansSerif, 13));
     return button;
 }
 
@@ -31,7 +31,7 @@ QToolButton* makeFlatButton(QWidget& parent, const char* name, const char* capti
 TForm3::TForm3(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral(" Description & Microscopical drawings"));
-    setFont(keyFont("MS Sans Serif", 11));
+    setFont(keyFont(KeyFace::SansSerif, 11));
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setAccessibleName(QStringLiteral("Memo1"));

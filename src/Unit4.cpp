@@ -14,7 +14,7 @@ namespace sporix {
 TForm4::TForm4(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral(" Slide"));
-    setFont(keyFont("MS Sans Serif", 11));
+    setFont(keyFont(KeyFace::SansSerif, 11));
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(8, 8, 600, 400);

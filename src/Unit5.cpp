@@ -41,7 +41,7 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scrollArea_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
     auto* content = new QWidget;
-    content->setFont(keyFont("Comic Sans MS", 11));
+    content->setFont(keyFont(KeyFace::Comic, 11));
     content->setFixedSize(kColumns.back().memoLeft + kColumns.back().memoWidth, kMemoTop + kMemoHeight);
     for (std::size_t k = 0; k < kCompareColumns; ++k) {
         const int number = static_cast<int>(k) + 1;

@@ -9,8 +9,13 @@ void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight)
     window.resize(outerWidth - 2 * kFrameBorder, outerHeight - 2 * kFrameBorder - kTitleBarHeight);
 }
 
-QFont keyFont(const char* family, int pixelSize) {
-    QFont font(QString::fromLatin1(family));
+QFont keyFont(KeyFace face, int pixelSize) {
+    static const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                           QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                           QStringLiteral("Nimbus Sans")};
+    static const QStringList kComic = QStringList{QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")} + kSansSerif;
+    QFont font;
+    font.setFamilies(face == KeyFace::Comic ? kComic : kSansSerif);
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::SansSerif);
     return font;

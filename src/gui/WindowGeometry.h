@@ -12,8 +12,10 @@ inline constexpr int kTitleBarHeight = 23;
 
 void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight);
 
-// The key's fonts, or the nearest installed face.
-QFont keyFont(const char* family, int pixelSize);
+// The key's fonts, or the nearest installed face: a face of the same width comes before
+// the toolkit's default, which is wider and would wrap the descriptions anew.
+enum class KeyFace { SansSerif, Comic };
+QFont keyFont(KeyFace face, int pixelSize);
 
 // A fixed colour for a control's background (silver lists, text boxes and drop-downs).
 void setBackground(QWidget& widget, const QColor& colour);

@@ -20,9 +20,7 @@ protected:
 
 TEST_F(GenusLoading, MenuShowsTheGeneraAndEmptyCaptionsAfterThem) {
     start();
-    std::string list;
-    for (int i = 1; i <= 12; ++i) list += crlf({"G" + std::to_string(i), "F" + std::to_string(i), "Genus " + std::to_string(i)});
-    folder.write("genuslst.txt", list);
+    folder.write("genuslst.txt", test::genusListText(12));
     program.Genera1Click();
     EXPECT_EQ(main().genusItems[0], "Genus 1");
     EXPECT_EQ(main().genusItems[11], "Genus 12");
@@ -33,9 +31,7 @@ TEST_F(GenusLoading, MenuShowsTheGeneraAndEmptyCaptionsAfterThem) {
 
 TEST_F(GenusLoading, ThirtyGeneraReadAreTold) {
     start();
-    std::string list;
-    for (int i = 1; i <= 31; ++i) list += crlf({"G" + std::to_string(i), "F" + std::to_string(i), "Genus " + std::to_string(i)});
-    folder.write("genuslst.txt", list);
+    folder.write("genuslst.txt", test::genusListText(31));
     program.Genera1Click();
     EXPECT_EQ(main().genusItems[29], "Genus 30");
     EXPECT_EQ(messages.take(), std::vector<std::string>{"genuslst.txt holds 30 or more genera; only the first 30 are offered in the menu."});

@@ -43,8 +43,7 @@ TEST(GenusList, TrailingEmptyLineStartsOneMoreEmptyEntry) {
 }
 
 TEST(GenusList, StopsAfterThirtyEntries) {
-    std::string bytes;
-    for (int i = 1; i <= 31; ++i) bytes += crlf({"G" + std::to_string(i), "F" + std::to_string(i), "Genus " + std::to_string(i)});
+    const std::string bytes = test::genusListText(31);
     GenusList list;
     EXPECT_EQ(readGenera(bytes, list), 30);
     EXPECT_EQ(list[29].displayName, "Genus 30");

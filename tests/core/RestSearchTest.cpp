@@ -44,12 +44,7 @@ protected:
         openGenus();
         messages.take();
     }
-    void openSample(const std::vector<std::vector<std::string>>& records) {
-        start(2);
-        writeGenus("TESTGEN", sampleCharacters(), records);
-        openGenus();
-        messages.take();
-    }
+    void openSample(const std::vector<std::vector<std::string>>& records) { openSampleGenus(2, records); }
 };
 
 TEST_F(RestSearch, NewChoiceRemovesTheSpeciesThatLackTheState) {

@@ -9,12 +9,7 @@ using test::sampleCharacters;
 
 class SearchAllSpecies : public test::KeyFixture {
 protected:
-    void openWith(const std::vector<std::vector<std::string>>& records) {
-        start(1);
-        writeGenus("TESTGEN", sampleCharacters(), records);
-        openGenus();
-        messages.take();
-    }
+    void openWith(const std::vector<std::vector<std::string>>& records) { openSampleGenus(1, records); }
 };
 
 TEST_F(SearchAllSpecies, FullHalfAndDottedAgreement) {

@@ -39,12 +39,7 @@ TEST(SearchStateTables, CopyTakesOnlyTheNamedEntries) {
 
 class ClearAll : public test::KeyFixture {
 protected:
-    void openSample(int kind) {
-        start(kind);
-        writeGenus("TESTGEN", sampleCharacters(), {{"TGA00001*a", "R", "A", "M"}, {"TGB00001*b", "R", "B", "M"}});
-        openGenus();
-        messages.take();
-    }
+    void openSample(int kind) { openSampleGenus(kind, {{"TGA00001*a", "R", "A", "M"}, {"TGB00001*b", "R", "B", "M"}}); }
 };
 
 TEST_F(ClearAll, LoadingBeforeAnyResetEmptiesTheWorkingStateAfterOneLayerOne) {

@@ -29,6 +29,12 @@ std::string speciesFile(const std::vector<std::vector<std::string>>& records) {
     return text;
 }
 
+std::string genusListText(int count) {
+    std::string list;
+    for (int i = 1; i <= count; ++i) list += crlf({"G" + std::to_string(i), "F" + std::to_string(i), "Genus " + std::to_string(i)});
+    return list;
+}
+
 std::string numberedTexts() {
     std::string text;
     for (int k = 0; k < 40; ++k) text += "[" + std::to_string(k) + "]\r\n";
@@ -61,6 +67,13 @@ void KeyFixture::writeGenus(const std::string& folderName, const std::vector<Cha
 void KeyFixture::openGenus(int item) {
     program.Genera1Click();
     program.GenusItemClick(item);
+}
+
+void KeyFixture::openSampleGenus(int kind, const std::vector<std::vector<std::string>>& records) {
+    start(kind);
+    writeGenus("TESTGEN", sampleCharacters(), records);
+    openGenus();
+    messages.take();
 }
 
 void KeyFixture::pick(int row, const std::string& state) {

@@ -29,6 +29,8 @@ std::string stateLine(const std::string& text, char code);
 std::string characterFile(const std::vector<CharacterSpec>& characters);
 // Records of a name line and value lines, lines ended by CR LF.
 std::string speciesFile(const std::vector<std::vector<std::string>>& records);
+// A genus list of `count` genera: codes G1, G2 ..., folders F1, F2 ..., "Genus 1" ...
+std::string genusListText(int count);
 // Interface texts "[0]" .. "[39]", so that every message shows which texts it holds.
 std::string numberedTexts();
 
@@ -48,6 +50,8 @@ protected:
                     const std::vector<std::vector<std::string>>& records, const std::string& code = "Tst",
                     const std::string& displayName = "Testgenus");
     void openGenus(int item = 1);
+    // Starts in `kind` and opens the sample genus with `records`, its messages taken.
+    void openSampleGenus(int kind, const std::vector<std::vector<std::string>>& records);
     // Picks the item of row `row` whose text, without its padding, is `state`.
     void pick(int row, const std::string& state);
     // Types `text` into row `row` exactly as given.

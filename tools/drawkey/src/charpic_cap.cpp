@@ -142,12 +142,8 @@ void drawWavyDisk(QPainter& painter, QPointF centre, double radius) {
         const double r = radius * (1 + 0.055 * std::sin(7 * angle) + 0.02 * std::sin(13 * angle + 1));
         rim << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
     }
-    QRadialGradient shading(centre, radius);
-    shading.setColorAt(0, palette::capDark);
-    shading.setColorAt(0.45, palette::cap);
-    shading.setColorAt(1, palette::capLight);
     painter.setPen(inkPen());
-    painter.setBrush(shading);
+    painter.setBrush(capSeenFromAbove(centre, radius));
     painter.drawPolygon(rim);
 }
 

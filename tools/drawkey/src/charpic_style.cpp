@@ -43,14 +43,18 @@ QPolygonF blob(QPointF centre, double radius, double roughness, int corners, Rng
     return shape;
 }
 
-void drawCapDisk(QPainter& painter, QPointF centre, double radius) {
+QRadialGradient capSeenFromAbove(QPointF centre, double radius) {
     // Darker in the centre, as most caps are.
     QRadialGradient shading(centre, radius);
     shading.setColorAt(0, palette::capDark);
     shading.setColorAt(0.45, palette::cap);
     shading.setColorAt(1, palette::capLight);
+    return shading;
+}
+
+void drawCapDisk(QPainter& painter, QPointF centre, double radius) {
     painter.setPen(inkPen());
-    painter.setBrush(shading);
+    painter.setBrush(capSeenFromAbove(centre, radius));
     painter.drawEllipse(centre, radius, radius);
 }
 

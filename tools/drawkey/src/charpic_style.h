@@ -47,6 +47,8 @@ QPolygonF sampledCurve(double x0, double x1, int steps, const std::function<doub
 QPolygonF blob(QPointF centre, double radius, double roughness, int corners, Rng& rng);
 
 // A mushroom cap seen from above: filled disk with its rim outlined.
+// The shading of a cap seen from above, and such a cap as a plain disk.
+QRadialGradient capSeenFromAbove(QPointF centre, double radius);
 void drawCapDisk(QPainter& painter, QPointF centre, double radius);
 
 // The ground line with soil below it.
