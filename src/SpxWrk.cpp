@@ -94,6 +94,11 @@ TForm1::TForm1(KeyWindows& windows) : windows_(windows) {
     client->setObjectName(QStringLiteral("client"));
     client->setFont(keyFont(KeyFace::SansSerif, 11));
     setBackground(*client, kSilver);
+    // Greyed character names must stay readable on silver: the toolkit's own grey for
+    // disabled text is nearly silver itself.
+    QPalette greyed = client->palette();
+    greyed.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledGrey);
+    client->setPalette(greyed);
     setCentralWidget(client);
     createRows(*client);
     createRightHandArea(*client);

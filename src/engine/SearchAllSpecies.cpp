@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "GenusLoader.h"
-#include "KeyError.h"
 #include "Search.h"
 #include "ShortText.h"
 #include "SpeciesFile.h"
@@ -45,17 +44,25 @@ void prepareWindow(Context& c) {
     main.stepback1.enabled = false;
 }
 
-std::vector<Scored> scoreRecords(Context& c, std::streambuf& file, const std::string& key) {
+// The scores of every record, and its name line, which the result rows take their names
+// and codes from: one pass over the file serves both.
+struct ScoringPass {
+    std::vector<Scored> scored;
+    std::vector<std::string> nameLines;  // by record number - 1
+};
+
+ScoringPass scoreRecords(Context& c, std::streambuf& file, const std::string& key) {
     const int characterCount = c.state.genus.characterCount;
     SpeciesReader reader(file, characterCount);
-    std::vector<Scored> scored;
+    ScoringPass pass;
+    auto& scored = pass.scored;
     std::string valueLine;
     do {
         if (static_cast<int>(scored.size()) == kMaxSpecies) {
             noteSpeciesOverLimit(c);
             break;
         }
-        reader.skipLine();
+        reader.readLine(pass.nameLines.emplace_back());
         int chosenCount = 0;
         long long sum = 0;
         for (int i = 0; i < characterCount; ++i) {
@@ -66,7 +73,7 @@ std::vector<Scored> scoreRecords(Context& c, std::streambuf& file, const std::st
         }
         scored.push_back({static_cast<int>(scored.size()) + 1, percentOf(sum, chosenCount)});
     } while (!reader.atEnd());
-    return scored;
+    return pass;
 }
 
 std::string threeDigits(int percent) {
@@ -80,20 +87,10 @@ std::string shownPercent(int percent) {
     return percent < 100 ? text.substr(1) : text;
 }
 
-// Names and codes of the best records, from one pass over the file.
-void fillResultTable(Context& c, const std::vector<Scored>& ranked) {
+void fillResultTable(Context& c, const std::vector<Scored>& ranked, const std::vector<std::string>& nameLines) {
     const std::size_t rows = std::min<std::size_t>(kResultRows, ranked.size());
-    int lastRecord = 0;
-    for (std::size_t k = 0; k < rows; ++k) lastRecord = std::max(lastRecord, ranked[k].record);
-    auto file = c.folder.openOrThrow(c.state.genus.speciesFileName);
-    SpeciesReader reader(*file, c.state.genus.characterCount);
-    std::vector<std::string> nameLines(static_cast<std::size_t>(lastRecord) + 1);
-    for (int record = 1; record <= lastRecord; ++record) {
-        reader.readLine(nameLines[static_cast<std::size_t>(record)]);
-        reader.skipValueLines();
-    }
     for (std::size_t k = 0; k < rows; ++k) {
-        const std::string& nameLine = nameLines[static_cast<std::size_t>(ranked[k].record)];
+        const std::string& nameLine = nameLines[static_cast<std::size_t>(ranked[k].record - 1)];
         ResultRow& row = c.state.results.rows[k];
         row.speciesCode = std::string(speciesCode(nameLine));
         row.displayName = cut(displayName(nameLine), kResultNameWidth);
@@ -127,21 +124,22 @@ void listBestSpecies(Context& c, const std::vector<Scored>& ranked) {
 
 void searchAllSpecies(Context& c, const std::string& searchKey) {
     prepareWindow(c);
-    std::vector<Scored> ranked;
+    ScoringPass pass;
     {
         auto file = c.folder.openForReading(c.state.genus.speciesFileName);
         if (!file) {
             c.messages.showMessage(c.state.genus.speciesFileName + " " + c.text(7));
             return;
         }
-        ranked = scoreRecords(c, *file, searchKey);
+        pass = scoreRecords(c, *file, searchKey);
     }
+    std::vector<Scored>& ranked = pass.scored;
     c.state.genus.speciesCount = static_cast<int>(ranked.size());
     // Highest percentage first; for equal ones the later record first.
     std::sort(ranked.begin(), ranked.end(), [](const Scored& a, const Scored& b) {
         return a.percent != b.percent ? a.percent > b.percent : a.record > b.record;
     });
-    fillResultTable(c, ranked);
+    fillResultTable(c, ranked, pass.nameLines);
     listBestSpecies(c, ranked);
 }
 

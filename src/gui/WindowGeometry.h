@@ -21,5 +21,6 @@ QFont keyFont(KeyFace face, int pixelSize);
 void setBackground(QWidget& widget, const QColor& colour);
 
 inline const QColor kSilver(0xC0, 0xC0, 0xC0);
+inline const QColor kDisabledGrey(0x80, 0x80, 0x80);
 
 }  // namespace sporix

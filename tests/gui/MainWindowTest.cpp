@@ -53,6 +53,9 @@ TEST_F(MainWindow, StatesAtCreationBeforeAnyGenus) {
     }
     EXPECT_FALSE(find<QWidget>(mainWindow(), "CheckListBox1")->isVisible());
     EXPECT_FALSE(find<QWidget>(mainWindow(), "Image1")->isVisible());
+    // A greyed character name stays readable on the silver background.
+    const QColor greyed = find<QLabel>(mainWindow(), "Label1")->palette().color(QPalette::Disabled, QPalette::WindowText);
+    EXPECT_LT(greyed.lightness(), 150);
     EXPECT_TRUE(action("N1")->isSeparator());
     EXPECT_TRUE(action("N30")->isSeparator());
     EXPECT_FALSE(action("N31")->isEnabled());
