@@ -45,7 +45,7 @@ std::string describeCuts(const std::string& fileName, const CharacterFileCuts& c
     return text;
 }
 
-// Steps 11 to 14: labels, drop-down lists and their colours from the character table.
+// Labels, drop-down lists and their colours from the character table.
 void showCharacters(Context& c) {
     LoadedGenus& loaded = c.state.genus;
     MainWindowView& main = c.main();
@@ -66,7 +66,8 @@ void showCharacters(Context& c) {
     for (int k = 1; k <= kMaxCharacters; ++k) main.rows[static_cast<std::size_t>(k - 1)].comboSilver = k > loaded.characterCount;
 }
 
-// Steps 8 to 14: the character file of the language, or the English one.
+// The character file of the language, or the English one; a file that cannot be opened
+// leaves the rows as they were.
 void readCharacters(Context& c) {
     LoadedGenus& loaded = c.state.genus;
     if (!c.folder.fileExists(loaded.characterFileName)) {
@@ -84,7 +85,7 @@ void readCharacters(Context& c) {
     showCharacters(c);
 }
 
-// Step 15; false when the species file could not be opened.
+// The number of species; false when the species file could not be opened.
 bool countSpecies(Context& c) {
     LoadedGenus& loaded = c.state.genus;
     auto file = c.folder.openForReading(loaded.speciesFileName);

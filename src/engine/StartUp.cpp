@@ -8,7 +8,7 @@ namespace sporix {
 
 namespace {
 
-// Step 1: the settings file. False when a bad number ended the whole step.
+// The settings file. False when a bad number ends the whole reading of settings and texts.
 bool readSettingsFile(Context& c) {
     Settings& settings = c.state.settings;
     if (!c.folder.fileExists(kSettingsFileName)) {
