@@ -59,7 +59,7 @@ void fillColumn(Context& c, const std::string& speciesFile, int slot) {
     if (wanted.empty()) return;
     const LoadedGenus& genus = c.state.genus;
     auto file = c.folder.openOrThrow(speciesFile);
-    SpeciesReader reader(*file, genus.characterCount);
+    SpeciesReader reader(*file, genus.recordShape());
     std::string line;
     do {
         reader.readLine(line);

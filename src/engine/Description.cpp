@@ -17,7 +17,7 @@ constexpr const char* kPlaceholderPicture = "NoFigs.Jpg";
 void lookUpSpeciesCode(Context& c) {
     DescriptionState& d = c.state.description;
     auto file = c.folder.openOrThrow(c.state.genus.speciesFileName);
-    SpeciesReader reader(*file, c.state.genus.characterCount);
+    SpeciesReader reader(*file, c.state.genus.recordShape());
     std::string nameLine;
     do {
         reader.readLine(nameLine);

@@ -81,6 +81,7 @@ void readCharacters(Context& c) {
     const CharacterFileRead read = readCharacterFile(*file, loaded.characters);
     file.reset();
     loaded.characterCount = read.characterCount;
+    loaded.unusedCharacters = read.unusedCharacters;
     if (read.cuts.any()) c.messages.showMessage(describeCuts(loaded.characterFileName, read.cuts));
     showCharacters(c);
 }
@@ -94,7 +95,7 @@ bool countSpecies(Context& c) {
         c.messages.showMessage("SPC-file " + cut("cannot open " + loaded.speciesFileName, 25));
         return false;
     }
-    const RecordCount count = countSpeciesRecords(*file, loaded.characterCount);
+    const RecordCount count = countSpeciesRecords(*file, loaded.recordShape());
     loaded.speciesCount = count.records;
     if (count.overLimit) noteSpeciesOverLimit(c);
     return true;

@@ -9,6 +9,7 @@
 #include "InterfaceTexts.h"
 #include "Limits.h"
 #include "SearchState.h"
+#include "SpeciesFile.h"
 #include "Views.h"
 
 namespace sporix {
@@ -27,8 +28,11 @@ struct LoadedGenus {
     std::array<std::string, kMaxCharacters> illustrationNames;
     CharacterTable characters;
     int characterCount = 0;
+    int unusedCharacters = 0;  // beyond the 42 of the table: their value lines are passed over
     int speciesCount = 0;
     bool speciesOverLimitTold = false;  // once per load
+
+    RecordShape recordShape() const { return {characterCount, unusedCharacters}; }
 };
 
 // One row of the result of the search over all species.

@@ -80,7 +80,7 @@ RestSpecies filterAndList(Context& c, std::streambuf& file, const NewChoice& cho
     SearchState& search = c.state.search;
     const int speciesCount = c.state.genus.speciesCount;
     const int step = search.stepNumber;
-    SpeciesReader reader(file, c.state.genus.characterCount);
+    SpeciesReader reader(file, c.state.genus.recordShape());
     RestSpecies rest;
     DistinguishingTest test(rest);
     std::string nameLine;
@@ -94,6 +94,7 @@ RestSpecies filterAndList(Context& c, std::streambuf& file, const NewChoice& cho
         ++record;
         reader.readLine(nameLine);
         for (auto& line : valueLines) reader.readLine(line);
+        reader.skipUnusedValueLines();
         const bool filtered = record <= speciesCount;
         if (filtered) {
             search.mark(step, record) = search.mark(0, record);

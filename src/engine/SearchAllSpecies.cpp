@@ -53,7 +53,7 @@ struct ScoringPass {
 
 ScoringPass scoreRecords(Context& c, std::streambuf& file, const std::string& key) {
     const int characterCount = c.state.genus.characterCount;
-    SpeciesReader reader(file, characterCount);
+    SpeciesReader reader(file, c.state.genus.recordShape());
     ScoringPass pass;
     auto& scored = pass.scored;
     std::string valueLine;
@@ -71,6 +71,7 @@ ScoringPass scoreRecords(Context& c, std::streambuf& file, const std::string& ke
             reader.readLine(valueLine);
             sum += valueLineWeight(valueLine, upperCase(code));
         }
+        reader.skipUnusedValueLines();
         scored.push_back({static_cast<int>(scored.size()) + 1, percentOf(sum, chosenCount)});
     } while (!reader.atEnd());
     return pass;

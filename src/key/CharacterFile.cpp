@@ -33,27 +33,28 @@ bool readStates(LineReader& reader, CharacterRow& row, bool& statesCut, bool& an
 CharacterFileRead readCharacterFile(std::streambuf& in, CharacterTable& table) {
     LineReader reader(in);
     CharacterFileRead read;
-    while (!reader.atEnd()) {
-        if (read.characterCount == kMaxCharacters) {
-            read.cuts.charactersCut = true;
-            break;
-        }
-        CharacterRow& row = table[static_cast<std::size_t>(read.characterCount)];
-        const int number = read.characterCount + 1;
+    CharacterRow beyondTheTable;  // blocks after the 42nd are read here and dropped
+    for (int number = 1; !reader.atEnd(); ++number) {
+        const bool inTable = number <= kMaxCharacters;
+        CharacterRow& row = inTable ? table[static_cast<std::size_t>(number - 1)] : beyondTheTable;
         row.name = reader.readLine(kSlotWidth);
         bool statesCut = false;
         bool anyText = !row.name.empty();
         const bool closed = readStates(reader, row, statesCut, anyText);
-        if (statesCut) read.cuts.statesCut.push_back(number);
+        if (statesCut && inTable) read.cuts.statesCut.push_back(number);
         if (!closed) {
             read.cuts.unfinishedCharacter = number;
             read.cuts.unfinishedKept = anyText;
-            if (anyText) read.characterCount = number;
-            else row = CharacterRow{};
-            break;
         }
-        read.characterCount = number;
+        if (closed || anyText) {
+            if (inTable) read.characterCount = number;
+            else ++read.unusedCharacters;
+        } else if (inTable) {
+            row = CharacterRow{};
+        }
+        if (!closed) break;
     }
+    read.cuts.charactersCut = read.unusedCharacters > 0;
     return read;
 }
 

@@ -36,15 +36,17 @@ struct CharacterFileCuts {
 
 struct CharacterFileRead {
     int characterCount = 0;
+    // Blocks after the 42nd: the species file still holds a value line for each of them.
+    int unusedCharacters = 0;
     CharacterFileCuts cuts;
 };
 
 // Reads character blocks into rows 1, 2, ... of `table` (which the caller has emptied):
 // a name line, state lines, and the line "." that closes the block. Lines are cut to 26
 // bytes. What does not fit the table is dropped and told in `cuts`: states after the
-// 20th, blocks after the 42nd. A block that the end of the file cuts short is kept, with
-// a closing "." added, when it has a name or a state; a block of empty lines only (such
-// as a blank line after the last ".") is dropped.
+// 20th, blocks after the 42nd (which are still read, to be counted). A block that the end
+// of the file cuts short is kept, with a closing "." added, when it has a name or a
+// state; a block of empty lines only (such as a blank line after the last ".") is dropped.
 CharacterFileRead readCharacterFile(std::streambuf& in, CharacterTable& table);
 
 }  // namespace sporix

@@ -5,7 +5,12 @@
 namespace sporix {
 
 void SpeciesReader::skipValueLines() {
-    for (int i = 0; i < characterCount_; ++i) reader_.skipLine();
+    for (int i = 0; i < shape_.characterCount; ++i) reader_.skipLine();
+    skipUnusedValueLines();
+}
+
+void SpeciesReader::skipUnusedValueLines() {
+    for (int i = 0; i < shape_.unusedValueLines; ++i) reader_.skipLine();
 }
 
 void SpeciesReader::skipRecord() {
@@ -33,8 +38,8 @@ long long valueLineWeight(std::string_view valueLine, char code) {
     return sum;
 }
 
-RecordCount countSpeciesRecords(std::streambuf& in, int characterCount) {
-    SpeciesReader reader(in, characterCount);
+RecordCount countSpeciesRecords(std::streambuf& in, RecordShape shape) {
+    SpeciesReader reader(in, shape);
     RecordCount count;
     do {
         if (count.records == kMaxSpecies) {

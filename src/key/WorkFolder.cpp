@@ -70,7 +70,8 @@ bool WorkFolder::staysInside(std::string_view name) {
 }
 
 std::optional<fs::path> WorkFolder::find(std::string_view name) const {
-    if (!staysInside(name)) return std::nullopt;
+    // The system reads a name only up to a NUL byte, so such a name would reach another file.
+    if (!staysInside(name) || name.find('\0') != std::string_view::npos) return std::nullopt;
     const auto parts = splitName(name);
     if (parts.empty()) return std::nullopt;
     fs::path at = root_;
@@ -103,11 +104,12 @@ std::unique_ptr<std::filebuf> WorkFolder::openOrThrow(std::string_view name) con
     if (file) return file;
     std::error_code ec;
     const auto path = find(name);
-    int reason = ENOENT;
-    if (path && fs::is_directory(*path, ec)) reason = EISDIR;
-    else if (path && !fs::exists(*path, ec)) reason = ec ? ec.value() : ENOENT;
-    else if (path) reason = EACCES;
-    throw KeyError("Cannot open file \"" + std::string(name) + "\". " + std::strerror(reason) + ".");
+    std::string reason = std::strerror(ENOENT);
+    if (path && fs::is_directory(*path, ec)) reason = std::strerror(EISDIR);
+    else if (path && !fs::exists(*path, ec)) reason = std::strerror(ec ? ec.value() : ENOENT);
+    else if (path && !fs::is_regular_file(*path, ec)) reason = "Not a regular file";  // a pipe or a device
+    else if (path) reason = std::strerror(EACCES);
+    throw KeyError("Cannot open file \"" + std::string(name) + "\". " + reason + ".");
 }
 
 std::optional<std::string> WorkFolder::readAll(std::string_view name) const {

@@ -12,7 +12,7 @@ namespace sporix {
 // The working folder, which holds every file of the key. Names are the key's own
 // Windows-1252 names: matched without regard to letter case, "\" taken as a folder
 // separator, always relative to the folder. A name that would lead out of the folder
-// (an absolute name or a ".." step) names no file.
+// (an absolute name or a ".." step), or that holds a NUL byte, names no file.
 class WorkFolder {
 public:
     explicit WorkFolder(std::filesystem::path root);

@@ -100,12 +100,13 @@ TEST(CharacterFile, StatesAfterTheTwentiethAreDroppedAndTold) {
     EXPECT_EQ(table[1].name, "Next");
 }
 
-TEST(CharacterFile, BlocksAfterTheFortySecondAreNotRead) {
+TEST(CharacterFile, BlocksAfterTheFortySecondAreCountedButNotKept) {
     std::string bytes;
-    for (int k = 1; k <= 43; ++k) bytes += "C" + std::to_string(k) + "\r\n.\r\n";
+    for (int k = 1; k <= 45; ++k) bytes += "C" + std::to_string(k) + "\r\n" + stateLine("s", 'A') + "\r\n.\r\n";
     CharacterTable table;
     const auto read = readCharacters(bytes, table);
     EXPECT_EQ(read.characterCount, 42);
+    EXPECT_EQ(read.unusedCharacters, 3);  // their value lines stay in every species record
     EXPECT_TRUE(read.cuts.charactersCut);
     EXPECT_EQ(table[41].name, "C42");
 }
@@ -159,7 +160,7 @@ TEST(SpeciesFile, WeightsDropByTenForEveryFullStop) {
 
 int count(const std::string& bytes, int characters) {
     ByteBuffer buffer(bytes);
-    return countSpeciesRecords(buffer, characters).records;
+    return countSpeciesRecords(buffer, {characters, 0}).records;
 }
 
 TEST(SpeciesFile, RecordsCountInGroupsOfCharactersPlusOneLines) {
@@ -174,7 +175,7 @@ TEST(SpeciesFile, CountingStopsAtTheSpeciesLimit) {
     std::string bytes;
     for (int i = 0; i < 100000; ++i) bytes += "N\r\nv\r\n";
     ByteBuffer buffer(bytes);
-    const auto counted = countSpeciesRecords(buffer, 1);
+    const auto counted = countSpeciesRecords(buffer, {1, 0});
     EXPECT_EQ(counted.records, 350);
     EXPECT_TRUE(counted.overLimit);
 }

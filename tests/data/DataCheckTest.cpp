@@ -78,7 +78,7 @@ std::vector<Genus> bundledGenera() {
         genus.characterCount = readCharacterFile(characterBuffer, genus.characters).characterCount;
         const std::string species = readFile(kData / (genus.entry.folder + ".SPE"));
         ByteBuffer speciesBuffer(species);
-        SpeciesReader reader(speciesBuffer, genus.characterCount);
+        SpeciesReader reader(speciesBuffer, {genus.characterCount, 0});
         do {
             std::string line;
             reader.readLine(line);
@@ -147,7 +147,7 @@ TEST(BundledKey, SpeciesRecordsAreWholeAndUseOnlyKnownCodes) {
     for (const Genus& genus : genera()) {
         const std::string bytes = readFile(kData / (genus.entry.folder + ".SPE"));
         ByteBuffer buffer(bytes);
-        EXPECT_EQ(countSpeciesRecords(buffer, genus.characterCount).records, static_cast<int>(genus.nameLines.size())) << genus.entry.folder;
+        EXPECT_EQ(countSpeciesRecords(buffer, {genus.characterCount, 0}).records, static_cast<int>(genus.nameLines.size())) << genus.entry.folder;
         std::set<std::string> names;
         for (std::size_t k = 0; k < genus.nameLines.size(); ++k) {
             const std::string& nameLine = genus.nameLines[k];
