@@ -27,3 +27,5 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+# The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -6,7 +6,7 @@ source "$(dirname "$0")/common.sh"
 BUILD_DIR=${SPORIX_BUILD_DIR:-$SPORIX_ROOT/build/test}
 SANITIZE_DIR=${SPORIX_SANITIZE_DIR:-$SPORIX_ROOT/build/sanitize}
 
-ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
 step "Configuring the test build in $BUILD_DIR"
 cmake -S "$SPORIX_ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPORIX_BENCH=ON
@@ -26,5 +26,8 @@ cmake --build "$SANITIZE_DIR" -j "$JOBS"
 step "Running the tests with sanitizers"
 (cd "$SANITIZE_DIR" && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$JOBS")
+
+step "Fuzzing every reader and the program for a few seconds each"
+FUZZ_SECONDS=5 "$SPORIX_ROOT/fuzz/run.sh"
 
 step "All tests passed"
