@@ -22,7 +22,10 @@ bool endsWithIgnoringCase(std::string_view name, std::string_view ending) {
 PictureHandle PictureFileLoader::load(std::string_view name) {
     const std::string shownName(name);
     const auto bytes = folder_.readAll(name);
-    if (!bytes) folder_.openOrThrow(name);  // throws with the system's reason
+    if (!bytes) {
+        folder_.openOrThrow(name);  // throws with the system's reason
+        throw KeyError("Cannot read file \"" + shownName + "\".");  // it came back in between
+    }
     try {
         if (endsWithIgnoringCase(name, ".jpg")) return fromJpeg(decodeJpeg(*bytes));
         if (endsWithIgnoringCase(name, ".bmp")) return decodeBitmap(*bytes);
