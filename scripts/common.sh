@@ -27,5 +27,9 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+# The Debian package: dpkg-shlibdeps finds the libraries, file finds the programs.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# The package's tests check the desktop entry and the AppStream metadata.
+PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -21,4 +21,4 @@ cp -R -u "$SPORIX_ROOT/data/." "$WORK_DIR/"
 
 step "Starting Sporix in $WORK_DIR"
 cd "$WORK_DIR"
-exec "$BUILD_DIR/src/sporix"
+exec "$BUILD_DIR/src/sporix-here"

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test through CTest, then all of them again (core,
-# windows, bundled key) under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test through CTest (the Debian package included), then
+# all of them again (core, windows, launcher, bundled key) under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 source "$(dirname "$0")/common.sh"
 
 BUILD_DIR=${SPORIX_BUILD_DIR:-$SPORIX_ROOT/build/test}
 SANITIZE_DIR=${SPORIX_SANITIZE_DIR:-$SPORIX_ROOT/build/sanitize}
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
+    "${FUZZ_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
 step "Configuring the test build in $BUILD_DIR"
 cmake -S "$SPORIX_ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPORIX_BENCH=ON
@@ -18,7 +20,8 @@ step "Running every test"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 
 step "Configuring the sanitizer build in $SANITIZE_DIR"
-cmake -S "$SPORIX_ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug -DSPORIX_SANITIZE=ON -DSPORIX_TOOLS=OFF
+cmake -S "$SPORIX_ROOT" -B "$SANITIZE_DIR" -DCMAKE_BUILD_TYPE=Debug -DSPORIX_SANITIZE=ON -DSPORIX_TOOLS=OFF \
+    -DSPORIX_PACKAGE_TEST=OFF
 
 step "Building the tests with sanitizers"
 cmake --build "$SANITIZE_DIR" -j "$JOBS"
