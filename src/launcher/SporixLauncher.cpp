@@ -22,9 +22,16 @@ const QString kKeyFromBin = QStringLiteral(SPORIX_KEY_FROM_BIN);
 
 void printError(const QString& text) { std::fprintf(stderr, "sporix: %s\n", qPrintable(text)); }
 
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 // Started from the desktop menu nobody reads standard error, so a failure is shown too.
 int failStart(int argc, char** argv, const QString& text) {
     printError(text);
+    // Without a screen Qt would abort; the message above is then all there is.
+    if (!hasDisplay()) return 1;
     QApplication application(argc, argv);
     QMessageBox::critical(nullptr, QStringLiteral("Sporix"), QStringLiteral("Sporix cannot start: ") + text);
     return 1;
