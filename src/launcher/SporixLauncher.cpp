@@ -55,8 +55,7 @@ int main(int argc, char** argv) {
     const sporix::launcher::UpdateReport report = sporix::launcher::updateWorkingFolder(installedKey, workingFolder);
     if (!report.error.isEmpty()) {
         // A folder that was filled before still holds a whole key: start on it.
-        if (!QFileInfo(workingFolder).isDir() || !QDir::setCurrent(workingFolder))
-            return failStart(argc, argv, report.error);
+        if (!QFileInfo(workingFolder).isDir()) return failStart(argc, argv, report.error);
         printError(report.error + QStringLiteral("; starting on the key as it is"));
     }
     if (!QDir::setCurrent(workingFolder))
