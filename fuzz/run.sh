@@ -23,13 +23,13 @@ declare -A MAX_LEN=(
     [interface_texts]=4096
     [genus_list]=2048
     [character_file]=8192
-    [species_file]=8192
+    [record_file]=8192
     [help_file]=8192
     [jpeg]=4096
     [bitmap]=2048
     [engine]=16384
 )
-ALL_TARGETS=(settings interface_texts genus_list character_file species_file help_file jpeg bitmap engine)
+ALL_TARGETS=(settings interface_texts genus_list character_file record_file help_file jpeg bitmap engine)
 TARGETS=("$@")
 [ ${#TARGETS[@]} -gt 0 ] || TARGETS=("${ALL_TARGETS[@]}")
 for target in "${TARGETS[@]}"; do
