@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "BundledKey.h"
 #include "ByteBuffer.h"
 #include "CharacterFile.h"
 #include "GenusList.h"
@@ -20,15 +21,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kData = SPORIX_DATA_DIR;
+const fs::path kData = test::bundledKeyFolder();
 const char* const kCharacterExtensions[] = {".FEA", ".FEN", ".FED", ".FEF", ".FEI", ".FES"};
 const char* const kTranslations[] = {".TXN", ".TXD", ".TXF", ".TXI", ".TXS"};
 constexpr int kTranslatedSpecies = 10;
 
-std::string readFile(const fs::path& path) {
-    const WorkFolder folder(path.parent_path());
-    return folder.readAll(path.filename().string()).value_or(std::string());
-}
+std::string readFile(const fs::path& path) { return test::readKeyFile(path); }
 
 // The length of a well-formed UTF-8 sequence of two or more bytes at `at`, or 0.
 std::size_t utf8SequenceAt(const std::string& bytes, std::size_t at) {

@@ -1,0 +1,49 @@
+// The optional file of toxicity marks: what it marks, and what it refuses to mark.
+#include <gtest/gtest.h>
+
+#include "ByteBuffer.h"
+#include "KeyFixture.h"
+#include "ToxicityFile.h"
+
+namespace sporix {
+namespace {
+
+using test::crlf;
+
+ToxicityFileRead readMarks(const std::string& bytes) {
+    ByteBuffer buffer(bytes);
+    return readToxicityFile(buffer);
+}
+
+TEST(ToxicityFile, MarksByCodeWithCommentsBlanksAndCodesHoldingBlanks) {
+    const auto read = readMarks(crlf({"# after two field guides", "AMPHALLO deadly", "", "AMPANTHE\t poisonous  ", "R emetic caution"}));
+    EXPECT_TRUE(read.problems.empty());
+    EXPECT_EQ(toxicityOf(read, "AMPHALLO"), Toxicity::Deadly);
+    EXPECT_EQ(toxicityOf(read, "AMPANTHE"), Toxicity::Poisonous);
+    EXPECT_EQ(toxicityOf(read, "R emetic"), Toxicity::Caution);
+    EXPECT_EQ(toxicityOf(read, "AMCAESAR"), Toxicity::Unmarked);
+    EXPECT_EQ(read.entries[1].line, 4);
+}
+
+TEST(ToxicityFile, MalformedLinesAreProblemsThatMarkNothing) {
+    const auto read = readMarks(crlf({"AMPHALLO Deadly", "AMVIROSA", "  deadly", "AMVERNA0 deadly", "AMVERNA0 caution"}));
+    ASSERT_EQ(read.problems.size(), 4u);
+    EXPECT_EQ(read.problems[0].line, 1);  // marks are lower-case words
+    EXPECT_EQ(read.problems[1].line, 2);
+    EXPECT_EQ(read.problems[2].line, 3);
+    EXPECT_EQ(read.problems[3].line, 5);
+    EXPECT_EQ(toxicityOf(read, "AMPHALLO"), Toxicity::Unmarked);
+    EXPECT_EQ(toxicityOf(read, "AMVERNA0"), Toxicity::Deadly);
+}
+
+TEST(ToxicityFile, AHugeFileIsReadOnlyUpToItsLimit) {
+    std::string bytes;
+    for (int i = 0; i < kMaxToxicityLines + 50; ++i) bytes += "C" + std::to_string(i) + " poisonous\r\n";
+    const auto read = readMarks(bytes);
+    EXPECT_EQ(read.entries.size(), static_cast<std::size_t>(kMaxToxicityLines));
+    ASSERT_EQ(read.problems.size(), 1u);
+    EXPECT_EQ(read.problems[0].line, kMaxToxicityLines + 1);
+}
+
+}  // namespace
+}  // namespace sporix

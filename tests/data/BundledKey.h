@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace sporix::test {
+
+// The key the data tests check: the bundled key, or the folder named by SPORIX_KEY_DIR so
+// that a key author can check a key of their own with the same tests.
+std::filesystem::path bundledKeyFolder();
+// The field-guide cases: tests/data/fieldguide, or the folder named by SPORIX_FIELDGUIDE_DIR.
+std::filesystem::path fieldGuideFolder();
+// A file's bytes, found without regard to letter case; empty when it cannot be read.
+std::string readKeyFile(const std::filesystem::path& path);
+
+}  // namespace sporix::test
