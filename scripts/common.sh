@@ -26,10 +26,13 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2
+    fonts-liberation)
 # The Debian package: dpkg-shlibdeps finds the libraries, file finds the programs.
 PACKAGE_PACKAGES=(dpkg-dev file)
 # The package's tests check the desktop entry and the AppStream metadata.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream)
+# Every file's licence (REUSE) and the package's Debian policy.
+LICENCE_PACKAGES=(reuse lintian)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

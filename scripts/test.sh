@@ -8,7 +8,7 @@ BUILD_DIR=${SPORIX_BUILD_DIR:-$SPORIX_ROOT/build/test}
 SANITIZE_DIR=${SPORIX_SANITIZE_DIR:-$SPORIX_ROOT/build/sanitize}
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}" \
-    "${FUZZ_PACKAGES[@]}" libgtest-dev libbenchmark-dev
+    "${FUZZ_PACKAGES[@]}" "${LICENCE_PACKAGES[@]}" libgtest-dev libbenchmark-dev
 
 step "Configuring the test build in $BUILD_DIR"
 cmake -S "$SPORIX_ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPORIX_BENCH=ON
@@ -18,6 +18,10 @@ cmake --build "$BUILD_DIR" -j "$JOBS"
 
 step "Running every test"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
+
+step "Checking every file's licence and the package against Debian policy"
+(cd "$SPORIX_ROOT" && reuse lint)
+"$SPORIX_ROOT/scripts/check-policy.sh" "$BUILD_DIR"/package-test/sporix_*.deb
 
 # Installing the package changes the machine, so only CI's throwaway machine does it.
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then

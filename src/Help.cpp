@@ -16,7 +16,6 @@ TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     setFont(keyFont(KeyFace::SansSerif, 11));
     memo1_ = new QPlainTextEdit(QStringLiteral("Memo1"), this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(QStringLiteral("Memo1"));
     memo1_->setGeometry(8, 8, 617, 409);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
@@ -27,6 +26,7 @@ TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
 
 void TForm2::showView(const HelpWindowView& view) {
     setWindowTitle(shown(view.caption));
+    memo1_->setAccessibleName(shown(view.caption).trimmed());
     // The user may edit the text; it is replaced only when a help item fills it anew.
     if (view.memoLines != shownLines_ || view.showCount != shownCount_) {
         shownLines_ = view.memoLines;

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -46,11 +47,30 @@ public:
     }
 };
 
+// The percentages stand in a column 25 pixels wide: three digits fit only with the text
+// drawn close to the edge and never shortened to an ellipsis.
+class PercentEntries : public FixedEntryHeight {
+public:
+    using FixedEntryHeight::FixedEntryHeight;
+    static constexpr int kTextMargin = 1;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem entry = option;
+        initStyleOption(&entry, index);
+        const bool selected = entry.state & QStyle::State_Selected;
+        if (selected) painter->fillRect(entry.rect, entry.palette.brush(QPalette::Highlight));
+        painter->save();
+        painter->setFont(entry.font);
+        painter->setPen(entry.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(entry.rect.adjusted(kTextMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+        painter->restore();
+    }
+};
+
 QListWidget* makeList(QWidget& parent, const char* name, QRect geometry, bool sunken) {
     auto* list = new QListWidget(&parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(QString::fromLatin1(name));
     list->setGeometry(geometry);
+    list->setTextElideMode(Qt::ElideNone);
     list->setItemDelegate(new FixedEntryHeight(list));
     list->setFrameShape(sunken ? QFrame::StyledPanel : QFrame::Box);
     list->setFrameShadow(sunken ? QFrame::Sunken : QFrame::Plain);
@@ -98,6 +118,7 @@ TForm1::TForm1(KeyWindows& windows) : windows_(windows) {
     // disabled text is nearly silver itself.
     QPalette greyed = client->palette();
     greyed.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledGrey);
+    greyed.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledGrey);
     client->setPalette(greyed);
     setCentralWidget(client);
     createRows(*client);
@@ -123,8 +144,9 @@ void TForm1::createRows(QWidget& client) {
         auto& row = rows_[static_cast<std::size_t>(n - 1)];
         row.comboBox = new QComboBox(&client);
         row.comboBox->setObjectName(QStringLiteral("ComboBox%1").arg(n));
-        row.comboBox->setAccessibleName(QStringLiteral("ComboBox%1").arg(n));
         row.comboBox->setGeometry(8 + at.x, at.top + 12, 148, 21);
+        row.comboBox->setFont(keyFont(KeyFace::Narrow, 11));
+        row.label->setBuddy(row.comboBox);  // a screen reader tells the list by its character
         row.comboBox->setEditable(true);
         row.comboBox->setInsertPolicy(QComboBox::NoInsert);
         row.comboBox->setCompleter(nullptr);  // a typed text is taken exactly as typed
@@ -163,6 +185,7 @@ void TForm1::createRightHandArea(QWidget& client) {
     speedButton1_->setAutoRaise(true);
     speedButton1_->setFocusPolicy(Qt::NoFocus);
     speedButton1_->setEnabled(false);
+    speedButton1_->setBackgroundRole(QPalette::Window);
     connect(speedButton1_, &QToolButton::clicked, this, [this] { windows_.act([](KeyProgram& p) { p.SpeedButton1Click(); }); });
 
     image1_ = new QLabel(&client);
@@ -181,6 +204,7 @@ void TForm1::createListBoxes(QWidget& client) {
     checkListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     checkListBox1_->hide();
     listBox2_ = makeList(client, "ListBox2", {760, 12, 25, 493}, false);
+    listBox2_->setItemDelegate(new PercentEntries(listBox2_));
     listBox2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The rows' drop-down lists and buttons lie above the right-hand labels and picture.
     for (const auto& row : rows_) {
@@ -335,6 +359,8 @@ void TForm1::showRows(const MainWindowView& view) {
         if (row.comboBox->currentText() != text) row.comboBox->setEditText(text);
         setBackground(*row.comboBox, shownRow.comboSilver ? kSilver : windowColour);
         row.button->setEnabled(shownRow.buttonEnabled);
+        row.comboBox->setAccessibleName(shown(shownRow.comboAccessibleName));
+        row.button->setAccessibleName(shown(shownRow.buttonAccessibleName));
     }
 }
 
@@ -344,6 +370,9 @@ void TForm1::showRightHandArea(const MainWindowView& view) {
     label44_->setEnabled(view.label44Enabled);
     speedButton1_->setText(shown(view.speedButton1Caption));
     speedButton1_->setEnabled(view.speedButton1Enabled);
+    // With a caption the flat button covers the "%" beneath it; without one it is not
+    // seen, and the "%" of the first kind of searching shows through.
+    speedButton1_->setAutoFillBackground(!view.speedButton1Caption.empty());
     if (view.image1 != shownPicture_) {
         shownPicture_ = view.image1;
         image1_->setPixmap(pixmapOf(view.image1));
@@ -363,6 +392,9 @@ void TForm1::showRightHandArea(const MainWindowView& view) {
         }
     }
     checkListBox1_->setVisible(view.checkListVisible);
+    listBox1_->setAccessibleName(shown(view.listBox1AccessibleName));
+    listBox2_->setAccessibleName(shown(view.listBox2AccessibleName));
+    checkListBox1_->setAccessibleName(shown(view.checkListAccessibleName));
 }
 
 void TForm1::showMenu(const MainWindowView& view) {

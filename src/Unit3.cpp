@@ -34,7 +34,6 @@ TForm3::TForm3(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     setFont(keyFont(KeyFace::SansSerif, 11));
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(QStringLiteral("Memo1"));
     memo1_->setGeometry(0, 8, 385, 521);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
@@ -64,6 +63,7 @@ void TForm3::showView(const DescriptionWindowView& view) {
     speedButton1_->setText(shown(view.slideCaption));
     speedButton1_->setEnabled(view.slideEnabled);
     speedButton2_->setText(shown(view.closeCaption));
+    memo1_->setAccessibleName(shown(view.memoAccessibleName));
     showWindowAsViewed(*this, view, shownCount_);
 }
 

@@ -27,6 +27,14 @@ constexpr int kMemoTop = 15;
 constexpr int kMemoHeight = 650;
 constexpr int kScrollBarWidth = 12;
 
+// The scroll area makes room for its bar by the bar's preferred width; the style's is
+// wider than the design's, and the room would come off the third column.
+class DesignedScrollBar : public QScrollBar {
+public:
+    DesignedScrollBar() : QScrollBar(Qt::Vertical) { setFixedWidth(kScrollBarWidth); }
+    QSize sizeHint() const override { return {kScrollBarWidth, QScrollBar::sizeHint().height()}; }
+};
+
 }  // namespace
 
 TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(windows) {
@@ -39,7 +47,7 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scrollArea_->verticalScrollBar()->setFixedWidth(kScrollBarWidth);
+    scrollArea_->setVerticalScrollBar(new DesignedScrollBar);
     auto* content = new QWidget;
     content->setFont(keyFont(KeyFace::Comic, 11));
     content->setFixedSize(kColumns.back().memoLeft + kColumns.back().memoWidth, kMemoTop + kMemoHeight);
@@ -52,7 +60,6 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
         labels_[k] = label;
         auto* memo = new QPlainTextEdit(content);
         memo->setObjectName(QStringLiteral("Memo%1").arg(number));
-        memo->setAccessibleName(QStringLiteral("Memo%1").arg(number));
         memo->setGeometry(kColumns[k].memoLeft, kMemoTop, kColumns[k].memoWidth, kMemoHeight);
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -77,6 +84,7 @@ void TForm5::showView(const ComparisonWindowView& view) {
             labels_[k]->setText(caption);
             labels_[k]->adjustSize();
         }
+        memos_[k]->setAccessibleName(caption);  // a column is told by its heading
         if (view.memos[k] != shownMemos_[k]) {
             shownMemos_[k] = view.memos[k];
             memos_[k]->setPlainText(shown(view.memos[k]).join(QLatin1Char('\n')));

@@ -44,14 +44,15 @@ void howtostart1Click(Context& c) { c.messages.showMessage(c.text(2) + "\n" + c.
 void aboutProgram1Click(Context& c) { c.messages.showMessage(aboutText()); }
 
 const std::string& aboutText() {
-    static const std::string kText =
+    // Only what is true: the project has no postal, e-mail or web address of its own, and
+    // its developers wrote the key and its translations.
+    static const std::string kText = std::string("\n") +
+        "Sporix " + SPORIX_VERSION + ", by the Sporix developers; GNU GPL 3.0 or later, the key CC BY-SA 4.0\n"
+        "Post: none, the project has no postal address\n"
+        "E-mail: none, the project has no e-mail address\n"
+        "URL: none, the project has no web address\n"
         "\n"
-        "Sporix, a multi-access key to fungi, written by the Sporix developers\n"
-        "Post: see the project's repository; Sporix has no postal address\n"
-        "E-mail: maintainers@users.noreply.c-seed-2f06ba02.example\n"
-        "URL: the Sporix repository (README.md)\n"
-        "\n"
-        "Translations of the key and the help texts:\n"
+        "The key (after the published sources it cites) and its translations:\n"
         "German: the Sporix developers\n"
         "French: the Sporix developers\n"
         "Italian: the Sporix developers\n"

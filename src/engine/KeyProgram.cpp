@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "AccessibleNames.h"
 #include "ClearAll.h"
 #include "Comparison.h"
 #include "Description.h"
@@ -15,7 +16,9 @@
 namespace sporix {
 
 KeyProgram::KeyProgram(const WorkFolder& folder, UserMessages& messages, PictureLoader& pictures)
-    : context_{state_, folder, messages, pictures} {}
+    : context_{state_, folder, messages, pictures} {
+    nameControls(state_);
+}
 
 void KeyProgram::run(const std::function<void(Context&)>& handler) {
     try {
@@ -23,6 +26,7 @@ void KeyProgram::run(const std::function<void(Context&)>& handler) {
     } catch (const std::exception& error) {
         context_.messages.reportError(error.what());
     }
+    nameControls(state_);
 }
 
 void KeyProgram::N31Click() { run(loadSettingsAndTexts); }

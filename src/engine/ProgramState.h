@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "AccessibleTexts.h"
 #include "CharacterFile.h"
 #include "GenusList.h"
 #include "InterfaceTexts.h"
@@ -62,6 +63,7 @@ struct ProgramState {
     Settings settings;
     std::string interfaceTextFileName;
     InterfaceTexts texts;
+    AccessibleTexts accessibleTexts = englishAccessibleTexts();
     GenusList genusList;
     GenusEntry currentGenus;
     LoadedGenus genus;

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "AccessibleNames.h"
 #include "GenusLoader.h"
 #include "Languages.h"
 #include "SettingsFile.h"
@@ -60,6 +61,7 @@ void loadSettingsAndTexts(Context& c) {
     // An empty or hand-edited file can hold any number; such a language is English.
     if (!isLanguage(c.state.settings.languageIndex)) c.state.settings.languageIndex = 1;
     if (!readInterfaceTextFile(c)) return;
+    readAccessibleTexts(c);
     applySearchKindTexts(c);
     applyCaptions(c);
     c.main().image1Visible = false;

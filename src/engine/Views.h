@@ -25,6 +25,9 @@ struct CharacterRowView {
     std::vector<std::string> comboItems;
     bool comboSilver = false;
     bool buttonEnabled = false;
+    // What a screen reader says for the list and the "?" button of the row.
+    std::string comboAccessibleName;
+    std::string buttonAccessibleName;
 };
 
 struct MainWindowView {
@@ -45,6 +48,9 @@ struct MainWindowView {
     bool checkListVisible = false;
     int checkListItems = 0;
     int checkListFills = 0;  // each filling brings new, unticked items
+    std::string listBox1AccessibleName;
+    std::string listBox2AccessibleName;
+    std::string checkListAccessibleName;
 
     std::string genera1Caption = "Genera";
     std::array<std::string, kMaxGenera> genusItems = filledWith("-");
@@ -91,6 +97,7 @@ struct DescriptionWindowView : ShownWindow {
     std::string slideCaption = "Slide";
     bool slideEnabled = true;
     std::string closeCaption = "Close";
+    std::string memoAccessibleName;
 };
 
 struct SlideWindowView : ShownWindow {

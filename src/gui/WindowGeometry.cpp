@@ -1,21 +1,26 @@
 #include "WindowGeometry.h"
 
 #include <QPalette>
+#include <algorithm>
 
 namespace sporix {
 
 void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight) {
     window.move(x, y);
-    window.resize(outerWidth - 2 * kFrameBorder, outerHeight - 2 * kFrameBorder - kTitleBarHeight);
+    const QRect controls = window.childrenRect();
+    window.resize(std::max(outerWidth - 2 * kFrameBorder, controls.right() + 1),
+                  std::max(outerHeight - 2 * kFrameBorder - kTitleBarHeight, controls.bottom() + 1));
 }
 
 QFont keyFont(KeyFace face, int pixelSize) {
     static const QStringList kSansSerif = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                                            QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                            QStringLiteral("Nimbus Sans")};
+    static const QStringList kNarrow = QStringList{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow"),
+                                                   QStringLiteral("Arial Narrow")} + kSansSerif;
     static const QStringList kComic = QStringList{QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")} + kSansSerif;
     QFont font;
-    font.setFamilies(face == KeyFace::Comic ? kComic : kSansSerif);
+    font.setFamilies(face == KeyFace::Comic ? kComic : face == KeyFace::Narrow ? kNarrow : kSansSerif);
     font.setPixelSize(pixelSize);
     font.setStyleHint(QFont::SansSerif);
     return font;

@@ -10,11 +10,16 @@ namespace sporix {
 inline constexpr int kFrameBorder = 4;
 inline constexpr int kTitleBarHeight = 23;
 
+// The client area is never smaller than its controls reach: where the frame and title bar
+// take more than the design allowed, the window grows rather than cut a control.
 void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight);
 
 // The key's fonts, or the nearest installed face: a face of the same width comes before
 // the toolkit's default, which is wider and would wrap the descriptions anew.
-enum class KeyFace { SansSerif, Comic };
+// The drop-down fields use a narrow face of the same height: a state text of 25
+// characters must show whole in a 148-pixel field, as it did in the key's original face,
+// and a face of normal width cuts the longest ones.
+enum class KeyFace { SansSerif, Narrow, Comic };
 QFont keyFont(KeyFace face, int pixelSize);
 
 // A fixed colour for a control's background (silver lists, text boxes and drop-downs).

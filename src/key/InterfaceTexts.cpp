@@ -11,4 +11,16 @@ InterfaceTexts readInterfaceTexts(std::streambuf& in) {
     return texts;
 }
 
+NumberedTexts readNumberedTexts(std::streambuf& in, std::size_t count) {
+    LineReader reader(in);
+    NumberedTexts read;
+    read.texts.resize(count);
+    for (auto& text : read.texts) {
+        if (reader.atEnd()) break;
+        text = reader.readLine();
+        ++read.lines;
+    }
+    return read;
+}
+
 }  // namespace sporix

@@ -7,24 +7,26 @@ namespace sporix {
 namespace {
 
 struct LanguageFiles {
-    const char* interfaceTexts;
+    const char* fileLetters;
     const char* characterExtension;
     const char* descriptionExtension;
 };
 
 constexpr std::array<LanguageFiles, kLanguageCount> kFiles = {{
-    {"InitUK.Txt", ".FEA", ".TXT"},
-    {"InitNL.Txt", ".FEN", ".TXN"},
-    {"InitD.Txt", ".FED", ".TXD"},
-    {"InitF.Txt", ".FEF", ".TXF"},
-    {"InitI.Txt", ".FEI", ".TXI"},
-    {"InitS.Txt", ".FES", ".TXS"},
+    {"UK", ".FEA", ".TXT"},
+    {"NL", ".FEN", ".TXN"},
+    {"D", ".FED", ".TXD"},
+    {"F", ".FEF", ".TXF"},
+    {"I", ".FEI", ".TXI"},
+    {"S", ".FES", ".TXS"},
 }};
 
 }  // namespace
 
-std::string interfaceTextFileName(int languageIndex) {
-    return isLanguage(languageIndex) ? kFiles[languageIndex - 1].interfaceTexts : "";
+std::string interfaceTextFileName(int languageIndex) { return languageFileName("Init", languageIndex); }
+
+std::string languageFileName(std::string_view stem, int languageIndex) {
+    return isLanguage(languageIndex) ? std::string(stem) + kFiles[languageIndex - 1].fileLetters + ".Txt" : "";
 }
 
 std::string characterFileExtension(int languageIndex) {

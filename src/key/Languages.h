@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace sporix {
 
@@ -12,6 +13,9 @@ inline bool isLanguage(int languageIndex) { return languageIndex >= 1 && languag
 // Each returns the name or extension of a language, or an empty text for an index
 // outside 1..6.
 std::string interfaceTextFileName(int languageIndex);
+// A text file of the language in the working folder: the stem, the language's letters
+// ("UK", "NL", "D", "F", "I", "S") and ".Txt", as "InitUK.Txt" is named.
+std::string languageFileName(std::string_view stem, int languageIndex);
 std::string characterFileExtension(int languageIndex);
 std::string descriptionExtension(int languageIndex);
 

@@ -115,6 +115,32 @@ TEST(BundledKey, InterfaceTextsHaveFortyLinesAndHelpFilesExist) {
     }
 }
 
+// French puts a space before ":", ";", "!", "?" and "»" and after "«"; a no-break space
+// there keeps the sign on the line of its word, in the windows and in the help.
+TEST(BundledKey, FrenchTextsKeepTheirSignsBesideTheirWords) {
+    std::vector<fs::path> french = {kData / "InitF.Txt", kData / "InfoF.Txt", kData / "AccessF.Txt"};
+    for (const auto& entry : fs::recursive_directory_iterator(kData)) {
+        const auto extension = entry.path().extension().string();
+        if (extension == ".FEF" || extension == ".TXF") french.push_back(entry.path());
+    }
+    for (const fs::path& path : french) {
+        const std::string text = readFile(path);
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            const bool spaceBeforeSign = text[i] == ' ' && (next == ':' || next == ';' || next == '!' || next == '?' || next == 0xBB);
+            const bool spaceAfterQuote = static_cast<unsigned char>(text[i]) == 0xAB && next == ' ';
+            EXPECT_FALSE(spaceBeforeSign || spaceAfterQuote) << path << " at byte " << i << ": \"" << text.substr(i > 20 ? i - 20 : 0, 30) << "\"";
+        }
+    }
+}
+
+TEST(BundledKey, AccessibleNamesComeInEveryLanguage) {
+    for (const char* language : {"UK", "NL", "D", "F", "I", "S"}) {
+        const std::string texts = readFile(kData / (std::string("Access") + language + ".Txt"));
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), 6) << language;
+    }
+}
+
 TEST(BundledKey, CharacterFilesAgreeInEveryLanguage) {
     for (const Genus& genus : genera()) {
         EXPECT_GE(genus.characterCount, 15) << genus.entry.folder;

@@ -1,12 +1,17 @@
-// The fixed layout on screens scaled to 150 % and 200 % (run with QT_SCALE_FACTOR set):
-// Qt scales logical pixels, but text is drawn at the screen's resolution, so a caption that
-// just fits at 100 % may run into the next column or off the menu bar when scaled.
+// The fixed layout with the bundled key, in every language and genus, at 100 % and (run with
+// QT_SCALE_FACTOR set) on screens scaled to 150 % and 200 %: Qt scales logical pixels, but
+// text is drawn at the screen's resolution, so a text that just fits at 100 % may be cut,
+// shortened to "…" or run into the next column when scaled.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QScrollArea>
 #include <filesystem>
 
 #include "GuiFixture.h"
+#include "InkSpan.h"
+#include "ViewText.h"
 
 namespace sporix::test {
 namespace {
@@ -26,6 +31,11 @@ protected:
         return factor.isEmpty() ? 1.0 : factor.toDouble();
     }
 
+    int genusCount() const {
+        const auto& items = program.views().main.genusItems;
+        return static_cast<int>(std::count_if(items.begin(), items.end(), [](const std::string& item) { return !item.empty() && item != "-"; }));
+    }
+
     // A row's label must end before the controls of the next column, or the end of the
     // left-hand area, begin: those are drawn over it.
     int rightLimitOfLabel(int row) {
@@ -33,31 +43,97 @@ protected:
         return find<QWidget>(mainWindow(), "CheckListBox1")->x();
     }
 
-    void expectNothingClipped(const QString& language) {
-        SCOPED_TRACE(language.toStdString());
-        QWidget& client = *mainWindow().centralWidget();
+    void expectLabelsFit() {
         for (int row = 1; row <= kRows; ++row) {
             auto* label = find<QLabel>(mainWindow(), QStringLiteral("Label%1").arg(row));
             const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
             EXPECT_LE(textWidth, label->width()) << "Label" << row << " cuts " << label->text().toStdString();
             EXPECT_LE(label->x() + textWidth, rightLimitOfLabel(row)) << "Label" << row << " runs under the next column";
         }
-        for (QWidget* control : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!control->isVisible()) continue;
-            EXPECT_TRUE(client.rect().contains(control->geometry()))
-                << control->objectName().toStdString() << " reaches out of the window";
+    }
+
+    // A chosen state shows from its start; its last letter must show too, so the field
+    // must not need to scroll to show the whole text.
+    void expectStatesFitTheirFields() {
+        for (int row = 1; row <= kRows; ++row) {
+            QComboBox* box = comboBox(row);
+            QLineEdit* field = box->lineEdit();
+            for (int item = 0; item < box->count(); ++item) {
+                const QString state = box->itemText(item);
+                const int length = static_cast<int>(state.trimmed().size());
+                field->setText(state);
+                field->setCursorPosition(0);
+                field->setCursorPosition(length);
+                const int middle = field->height() / 2;
+                const bool startShown = field->cursorPositionAt(QPoint(field->contentsRect().left() + 3, middle)) == 0;
+                const bool endShown = field->cursorPositionAt(QPoint(field->contentsRect().right() - 3, middle)) >= length;
+                EXPECT_TRUE(startShown && endShown) << "ComboBox" << row << " cuts \"" << state.trimmed().toStdString() << "\"";
+            }
+            field->clear();
+        }
+    }
+
+    // Every line of a list shows whole: its ink ends inside the list, and it is as wide as
+    // the text, not shortened to "…".
+    void expectLinesShowWhole(const QString& listName) {
+        auto* list = find<QListWidget>(mainWindow(), listName);
+        QApplication::processEvents();  // the list lays its lines out later
+        const QImage picture = list->viewport()->grab().toImage();
+        if (qEnvironmentVariableIsSet("DEBUG_INK")) picture.save("/tmp/ink-" + listName + ".png");
+        const double scale = picture.devicePixelRatio();
+        for (int line = 0; line < list->count(); ++line) {
+            const QString text = list->item(line)->text();
+            const QRect place = list->visualItemRect(list->item(line));
+            const InkSpan ink = inkSpan(picture, place, list->palette().color(QPalette::Base));
+            const double textWidth = list->fontMetrics().horizontalAdvance(text);
+            EXPECT_LT(ink.right, picture.width() - 1) << listName.toStdString() << " cuts \"" << text.toStdString() << "\"";
+            EXPECT_GE(ink.width(), (textWidth - 4) * scale) << listName.toStdString() << " shortens \"" << text.toStdString() << "\"";
+        }
+    }
+
+    // A search of the first kind on the first state that some species show: those species
+    // agree in every chosen character, so their percentage has three digits.
+    void searchForThreeDigits() {
+        QComboBox* box = comboBox(1);
+        for (int item = 0; item < box->count(); ++item) {
+            box->setCurrentIndex(item);
+            if (lines(QStringLiteral("ListBox2")).contains(QStringLiteral("100"))) return;
+        }
+        ADD_FAILURE() << "no state of the first character gives 100 %";
+    }
+
+    void expectFlatButtonCaptionsFit() {
+        auto* button = find<QToolButton>(mainWindow(), "SpeedButton1");
+        for (const int text : {11, 12}) {
+            const QString caption = shown(program.state().text(text));
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(caption), button->width() - 4) << "SpeedButton1 cuts " << caption.toStdString();
+        }
+    }
+
+    void expectControlsInsideTheirWindows() {
+        for (QWidget* window : {static_cast<QWidget*>(mainWindow().centralWidget()), static_cast<QWidget*>(&windows->helpWindow()),
+                                static_cast<QWidget*>(&windows->descriptionWindow()), static_cast<QWidget*>(&windows->slideWindow()),
+                                static_cast<QWidget*>(&windows->comparisonWindow())}) {
+            for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control->isHidden()) continue;
+                EXPECT_TRUE(window->rect().contains(control->geometry()))
+                    << control->objectName().toStdString() << " reaches out of " << window->objectName().toStdString();
+            }
         }
         QMenuBar* bar = mainWindow().menuBar();
         for (QAction* item : bar->actions()) {
             if (!item->isVisible()) continue;
             const QRect place = bar->actionGeometry(item);
-            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
-                << "menu " << item->text().toStdString() << " does not fit the menu bar";
+            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place)) << "menu " << item->text().toStdString() << " does not fit the menu bar";
         }
+        // The comparison scrolls over its columns; its scroll bar must leave the last one whole.
+        auto* scrolled = windows->comparisonWindow().findChild<QScrollArea*>();
+        ASSERT_NE(scrolled, nullptr);
+        EXPECT_GE(scrolled->viewport()->width(), scrolled->widget()->width()) << "the scroll bar covers the third column";
     }
 };
 
-TEST_F(ScaledLayout, EveryLanguageFitsTheFixedLayoutAtTheScreensScale) {
+TEST_F(ScaledLayout, EveryLanguageAndGenusShowsItsTextsWhole) {
     copyBundledKey();
     folder.write("SpxInit.txt", "1\r\n1\r\n");
     startWindows();
@@ -68,14 +144,23 @@ TEST_F(ScaledLayout, EveryLanguageFitsTheFixedLayoutAtTheScreensScale) {
     EXPECT_EQ(picture.width(), qRound(mainWindow().width() * expectedScale()));
 
     chooseGenus(1);  // a language switch reloads the genus shown
+    const int genera = genusCount();
+    EXPECT_GE(genera, 4);
     for (const char* language : {"English1", "Nederlands1", "Deutsch1", "France1", "Italiano1", "Espagoles1"}) {
         action(QString::fromLatin1(language))->trigger();
-        for (int genus = 1; genus <= 4; ++genus) {
+        expectFlatButtonCaptionsFit();
+        for (int genus = 1; genus <= genera; ++genus) {
+            SCOPED_TRACE(QStringLiteral("%1, genus %2").arg(QLatin1String(language)).arg(genus).toStdString());
             chooseGenus(genus);
             QApplication::processEvents();
-            expectNothingClipped(QStringLiteral("%1, genus %2").arg(QLatin1String(language)).arg(genus));
+            expectLabelsFit();
+            expectStatesFitTheirFields();
+            searchForThreeDigits();
+            expectLinesShowWhole(QStringLiteral("ListBox2"));
+            expectLinesShowWhole(QStringLiteral("ListBox1"));
         }
     }
+    expectControlsInsideTheirWindows();
     const auto shown = messages.take();
     EXPECT_TRUE(shown.empty()) << shown.front();
     screenshot(mainWindow(), QStringLiteral("main-window-scaled-%1").arg(expectedScale()));

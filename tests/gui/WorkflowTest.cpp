@@ -156,5 +156,46 @@ TEST_F(Workflow, QuestionMarkButtonShowsThePictureInPlaceOfTheLists) {
     EXPECT_TRUE(find<QWidget>(mainWindow(), "ListBox1")->isVisible());
 }
 
+// The flat button lies over the "%" sign: once it shows a caption, the sign beneath must not
+// show through it, enabled or not; while it has none, the sign of the first kind shows.
+class Stacking : public Workflow {
+protected:
+    QImage flatButtonArea() {
+        QApplication::processEvents();
+        return mainWindow().centralWidget()->grab(find<QWidget>(mainWindow(), "SpeedButton1")->geometry()).toImage();
+    }
+    // Whether the "%" label changes what is seen where the flat button lies.
+    bool percentSignSeen() {
+        auto* percent = find<QLabel>(mainWindow(), "Label44");
+        const QImage withSign = flatButtonArea();
+        percent->hide();
+        const QImage withoutSign = flatButtonArea();
+        percent->show();
+        return withSign != withoutSign;
+    }
+};
+
+TEST_F(Stacking, TheFlatButtonWithACaptionHidesThePercentSign) {
+    writeKey(2);
+    startWindows();
+    chooseGenus(1);
+    pickState(1, "green");
+    pickState(2, "ochre");
+    auto* button = find<QToolButton>(mainWindow(), "SpeedButton1");
+    ASSERT_EQ(button->text(), "[12]");
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_FALSE(percentSignSeen());
+    action("Stepback1")->trigger();
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(percentSignSeen());
+    screenshot(mainWindow(), "flat-button-over-percent");
+
+    action("Usingallspeciesallcharcters1")->trigger();
+    pickState(1, "red");
+    EXPECT_EQ(button->text(), "");
+    EXPECT_TRUE(find<QLabel>(mainWindow(), "Label44")->isEnabled());
+    EXPECT_TRUE(percentSignSeen());
+}
+
 }  // namespace
 }  // namespace sporix::test

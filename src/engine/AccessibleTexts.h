@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace sporix {
+
+// What a screen reader says for the controls that show no words of their own, in the
+// interface language. The texts come from "Access<letters>.Txt" beside the interface texts,
+// one per line; a key without that file, or a line it lacks, gives the English text.
+enum AccessibleText {
+    kPictureButton,  // "%1" is the character's name
+    kUnusedRow,      // "%1" is the row number
+    kSpeciesList,
+    kPercentList,
+    kTickList,
+    kDescriptionText,
+    kAccessibleTextCount
+};
+
+using AccessibleTexts = std::array<std::string, kAccessibleTextCount>;
+
+inline constexpr const char* kAccessibleTextStem = "Access";
+
+AccessibleTexts englishAccessibleTexts();
+
+}  // namespace sporix
