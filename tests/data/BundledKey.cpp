@@ -16,6 +16,10 @@ std::filesystem::path fromEnvironment(const char* variable, const char* builtIn)
 std::filesystem::path bundledKeyFolder() { return fromEnvironment("SPORIX_KEY_DIR", SPORIX_DATA_DIR); }
 std::filesystem::path fieldGuideFolder() { return fromEnvironment("SPORIX_FIELDGUIDE_DIR", SPORIX_FIELDGUIDE_DIR); }
 
+std::filesystem::path drawingParamsFolder() {
+    return fromEnvironment("SPORIX_DRAWING_PARAMS_DIR", SPORIX_DRAWING_PARAMS_DIR);
+}
+
 std::string readKeyFile(const std::filesystem::path& path) {
     const WorkFolder folder(path.parent_path());
     return folder.readAll(path.filename().string()).value_or(std::string());

@@ -10,6 +10,9 @@ namespace sporix::test {
 std::filesystem::path bundledKeyFolder();
 // The field-guide cases: tests/data/fieldguide, or the folder named by SPORIX_FIELDGUIDE_DIR.
 std::filesystem::path fieldGuideFolder();
+// The drawing parameters of the key's pictures: tools/drawkey/params, or the folder named by
+// SPORIX_DRAWING_PARAMS_DIR.
+std::filesystem::path drawingParamsFolder();
 // A file's bytes, found without regard to letter case; empty when it cannot be read.
 std::string readKeyFile(const std::filesystem::path& path);
 

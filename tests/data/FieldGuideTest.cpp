@@ -151,6 +151,9 @@ protected:
     }
 };
 
+// Fewer cases than this say too little about how a genus holds up against its sources.
+constexpr std::size_t kMinimumCasesPerGenus = 4;
+
 TEST_F(FieldGuide, SpeciesDescribedFromTheirSourcesAreFoundInBothKinds) {
     const fs::path guides = test::fieldGuideFolder();
     if (!fs::exists(guides)) GTEST_SKIP() << "no field-guide cases in " << guides;
@@ -165,7 +168,9 @@ TEST_F(FieldGuide, SpeciesDescribedFromTheirSourcesAreFoundInBothKinds) {
         const std::string folderName = file.stem().string();
         const int item = copyGenus(folderName);
         ASSERT_NE(item, 0) << file << ": no genus with the folder " << folderName;
-        for (const FieldGuideCase& fieldCase : readCases(file)) {
+        const auto fieldCases = readCases(file);
+        EXPECT_GE(fieldCases.size(), kMinimumCasesPerGenus) << file;
+        for (const FieldGuideCase& fieldCase : fieldCases) {
             SCOPED_TRACE(fieldCase.where + " " + cp1252ToUtf8(fieldCase.species));
             EXPECT_FALSE(fieldCase.source.empty()) << "a case names its source";
             EXPECT_GE(fieldCase.features.size(), 3u);
