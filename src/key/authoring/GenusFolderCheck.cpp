@@ -1,5 +1,7 @@
 #include "GenusFolderCheck.h"
 
+#include <array>
+
 #include "KeyText.h"
 #include "Languages.h"
 #include "ShortText.h"
@@ -19,8 +21,11 @@ bool usable(const WorkFolder& folder, const std::string& name, Findings& finding
     return false;
 }
 
+// Counts, per language, the species whose description falls back to English.
+using FallBacks = std::array<int, kLanguageCount>;
+
 void checkDescriptions(const WorkFolder& folder, const std::string& prefix, const std::string& code, int line,
-                       const std::string& speciesFile, Findings& findings) {
+                       const std::string& speciesFile, FallBacks& fallBacks, Findings& findings) {
     if (!usable(folder, prefix + code + kEnglishDescriptionExtension, findings)) {
         findings.warning("no-description", speciesFile, line,
                          "species " + quoted(code) + " has no description " +
@@ -28,15 +33,21 @@ void checkDescriptions(const WorkFolder& folder, const std::string& prefix, cons
                          "write the description");
         return;
     }
-    std::string fallingBack;
     for (int language = 2; language <= kLanguageCount; ++language) {
-        if (usable(folder, prefix + cut(code + descriptionExtension(language), kDataFileNameWidth), findings)) continue;
-        fallingBack += std::string(fallingBack.empty() ? "" : ", ") + kTranslationNames[language - 1];
+        if (!usable(folder, prefix + cut(code + descriptionExtension(language), kDataFileNameWidth), findings)) {
+            ++fallBacks[static_cast<std::size_t>(language - 1)];
+        }
     }
-    if (!fallingBack.empty()) {
-        findings.note("description-falls-back", speciesFile, line,
-                      "species " + quoted(code) + " has no description in " + fallingBack + "; English is shown",
-                      "translate the description");
+}
+
+void noteFallBacks(const FallBacks& fallBacks, std::size_t species, const std::string& speciesFile, Findings& findings) {
+    for (int language = 2; language <= kLanguageCount; ++language) {
+        const int count = fallBacks[static_cast<std::size_t>(language - 1)];
+        if (count == 0) continue;
+        findings.note("description-falls-back", speciesFile, 0,
+                      std::to_string(count) + " of " + std::to_string(species) + " species have no " +
+                          kTranslationNames[language - 1] + " description; English is shown",
+                      "translate the descriptions");
     }
 }
 
@@ -60,9 +71,10 @@ int checkGenusFolder(const WorkFolder& folder, const GenusEntry& genus, const Sp
         return static_cast<int>(records.size());
     }
     int withoutDrawing = 0;
+    FallBacks fallBacks{};
     for (std::size_t r = 0; r < records.size(); ++r) {
         const std::string code = records.code(r);
-        checkDescriptions(folder, prefix, code, records.lines[r], records.file, findings);
+        checkDescriptions(folder, prefix, code, records.lines[r], records.file, fallBacks, findings);
         const std::string drawing = prefix + cut(code + ".BMP", kDataFileNameWidth);
         if (folder.find(drawing)) {
             checkPicture(folder, drawing, probe, findings);
@@ -74,6 +86,7 @@ int checkGenusFolder(const WorkFolder& folder, const GenusEntry& genus, const Sp
         }
         checkPicture(folder, prefix + cut(code + ".JPG", kDataFileNameWidth), probe, findings);
     }
+    noteFallBacks(fallBacks, records.size(), records.file, findings);
     std::string missing;
     for (int k = 1; k <= kMaxCharacters; ++k) {
         const std::string picture = prefix + genus.code + "Pic" + std::to_string(k) + ".Jpg";

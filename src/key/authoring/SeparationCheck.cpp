@@ -1,5 +1,7 @@
 #include "SeparationCheck.h"
 
+#include "GenusTableCells.h"
+
 #include <algorithm>
 #include <map>
 
@@ -63,7 +65,7 @@ void checkCharacter(const SpeciesRecords& records, const GenusCharacters& charac
     for (std::size_t slot = 0; slot < kMaxStates; ++slot) {
         if (!hasStateCode(row.slots[slot]) || counts.count(stateCode(row.slots[slot])) != 0) continue;
         findings.warning("unused-state", characters.file, characters.stateLine(k, slot),
-                         label + ": no species shows the state " + quoted(std::string(stateText(row.slots[slot]))),
+                         label + ": no species shows the state " + quoted(trimmedStateText(row.slots[slot])),
                          "code the species that show it, or remove the state");
     }
     if (records.size() < 2) return;
