@@ -1,6 +1,7 @@
 #include "Finding.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "Cp1252.h"
 
@@ -27,6 +28,19 @@ int Findings::countSince(std::size_t mark, Severity severity) const {
                                           all_.end(), [severity](const Finding& f) { return f.severity == severity; }));
 }
 
-std::string quoted(const std::string& keyText) { return "\"" + cp1252ToUtf8(keyText) + "\""; }
+std::string quoted(const std::string& keyText) {
+    // Control bytes are shown by their number, so that a finding stays on one line.
+    std::string shown;
+    for (const char c : keyText) {
+        if (static_cast<unsigned char>(c) >= 0x20) {
+            shown.push_back(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+            shown += escaped;
+        }
+    }
+    return "\"" + cp1252ToUtf8(shown) + "\"";
+}
 
 }  // namespace sporix::authoring

@@ -37,7 +37,7 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
     std::vector<const Character*> rows;
     for (const int number : wanted) {
         const Character* c = dataset.character(number);
-        const std::string label = "character " + std::to_string(number) + (c ? " " + plainText(c->feature) : "") + ": ";
+        const std::string label = "character " + std::to_string(number) + (c ? " " + featureName(*c) : "") + ": ";
         if (c == nullptr) {
             skipped.push_back(label + "not in the character list");
         } else if (!c->multistate()) {
@@ -55,7 +55,7 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
 }
 
 std::string characterBlock(const Character& c) {
-    std::string block = cut(plainText(c.feature), kSlotWidth) + kLineEnd;
+    std::string block = cut(featureName(c), kSlotWidth) + kLineEnd;
     for (std::size_t s = 0; s < c.states.size(); ++s) {
         std::string text = cut(plainText(c.states[s]), kStateTextWidth);
         text.resize(kStateTextWidth, ' ');
@@ -129,7 +129,7 @@ Conversion convertDataset(const Dataset& dataset, const ConversionOptions& optio
     }
     for (const Character& c : dataset.characters) {
         if (c.number != 0 && !plainText(c.note).empty()) {
-            conversion.notes += std::to_string(c.number) + ". " + plainText(c.feature) + ": " + plainText(c.note) + kLineEnd;
+            conversion.notes += std::to_string(c.number) + ". " + featureName(c) + ": " + plainText(c.note) + kLineEnd;
         }
     }
     return conversion;

@@ -43,12 +43,19 @@ std::string stateWords(const Character& c, const Attribute& attribute) {
 // The words of one attribute; empty when it says nothing.
 std::string valueWords(const Character& c, const Attribute& attribute) {
     std::string words;
-    if (c.multistate()) {
-        words = stateWords(c, attribute);
+    const std::string plain = plainText(attribute.value);
+    if (c.multistate() || plain == "V" || plain == "U" || plain == "-") {
+        Attribute pseudo = attribute;
+        pseudo.variable = pseudo.variable || plain == "V";
+        pseudo.unknown = pseudo.unknown || plain == "U";
+        pseudo.inapplicable = pseudo.inapplicable || plain == "-";
+        words = stateWords(c, pseudo);
     } else if (c.type == CharacterType::Text) {
-        words = commentsOf(attribute.value);
+        // A text character's value is its comment, written right after the number.
+        const std::string value = commentsOf(attribute.value);
+        return attribute.comment + (attribute.comment.empty() || value.empty() ? "" : "; ") + value;
     } else {
-        words = plainText(attribute.value);
+        words = plain;
         if (!words.empty() && !plainText(c.units).empty()) words += " " + plainText(c.units);
         const std::string comments = commentsOf(attribute.value);
         if (!comments.empty()) words += " (" + comments + ")";
@@ -58,6 +65,11 @@ std::string valueWords(const Character& c, const Attribute& attribute) {
 }
 
 }  // namespace
+
+std::string featureName(const Character& character) {
+    const std::string plain = plainText(character.feature);
+    return plain.empty() ? commentsOf(character.feature) : plain;
+}
 
 std::string plainName(const std::string& itemName) {
     std::string name;
@@ -87,10 +99,14 @@ std::vector<std::string> speciesNames(const std::vector<Item>& items) {
 }
 
 std::string uniqueSpeciesCode(const std::string& name, std::set<std::string>& taken) {
+    constexpr std::size_t kEpithetLetters = kSpeciesCodeWidth - 2;
     const auto space = name.find(' ');
-    std::string code = space == std::string::npos ? letters(name, kSpeciesCodeWidth)
-                                                  : letters(name.substr(0, space), 2) +
-                                                        letters(name.substr(space + 1), kSpeciesCodeWidth - 2);
+    std::string code = letters(name, kSpeciesCodeWidth);
+    if (space != std::string::npos) {
+        // Two letters of the genus at least, more where the epithet is short: FUNALBUS.
+        const std::string epithet = letters(name.substr(space + 1), kEpithetLetters);
+        code = letters(name.substr(0, space), kSpeciesCodeWidth - epithet.size()) + epithet;
+    }
     if (code.empty()) code = "SPECIES";
     code.resize(kSpeciesCodeWidth, 'X');
     for (int n = 2; taken.count(code) != 0; ++n) {
@@ -115,7 +131,7 @@ std::string describeItem(const Dataset& dataset, const Item& item) {
         } else if (c.multistate() && c.implicitState >= 1 && c.implicitState <= static_cast<int>(c.states.size())) {
             words = plainText(c.states[static_cast<std::size_t>(c.implicitState - 1)]);
         }
-        if (!words.empty()) text += plainText(c.feature) + ": " + words + "." + kLineEnd;
+        if (!words.empty()) text += featureName(c) + ": " + words + "." + kLineEnd;
     }
     return text;
 }

@@ -9,6 +9,10 @@
 // How the items of a DELTA dataset are named and described in the key.
 namespace sporix::authoring::delta {
 
+// A character's feature without comments; the comments where it is nothing else, as
+// text characters often are ("<notes on the habitat>").
+std::string featureName(const Character& character);
+
 // An item's name without comments and without the formatting codes of DELTA's
 // descriptions ("\i{}", "\i0{}").
 std::string plainName(const std::string& itemName);
