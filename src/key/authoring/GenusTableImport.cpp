@@ -81,8 +81,9 @@ std::optional<std::string> nameLine(const TableRow& row, std::string& why, int& 
         return std::nullopt;
     }
     column = 2;
-    if (!name || name->empty()) {
-        why = "the display name is empty or holds a character that Windows-1252 cannot";
+    if (!name || name->empty() || !fitsCell(*name)) {
+        why = "the display name is empty, starts with a quote, or holds a line end, a tab or a character that "
+              "Windows-1252 cannot";
         return std::nullopt;
     }
     std::string line = *code;
