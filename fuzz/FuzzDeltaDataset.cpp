@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ByteBuffer speciesBuffer(conversion.speciesFile);
     const RecordCount count = countSpeciesRecords(speciesBuffer, {read.characterCount, 0});
     fuzz::require(count.records == std::min<int>(static_cast<int>(dataset.items.size()), kMaxSpecies),
-                  "records counted: " + std::to_string(count.records) + " for " + std::to_string(dataset.items.size()) + " items");
+                  "records counted: " + std::to_string(count.records) + " for " + std::to_string(dataset.items.size()) +
+                      " items");
     fuzz::require(conversion.items.size() == dataset.items.size(), "an item without a description");
     return 0;
 }

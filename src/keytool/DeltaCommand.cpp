@@ -24,7 +24,8 @@ namespace {
 const char* const kDatasetFiles[] = {"specs", "chars", "cnotes", "items"};
 
 std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; });
     return text;
 }
 
@@ -37,7 +38,8 @@ std::vector<authoring::delta::DatasetFile> readDatasetFiles(const fs::path& fold
             if (!it->is_regular_file(ec) || lowerCase(it->path().stem().string()) != wanted) continue;
             std::ifstream in(it->path(), std::ios::binary);
             std::stringstream bytes;
-            if (!in || !(bytes << in.rdbuf())) err << "sporix-key import-delta: cannot read " << it->path().string() << "\n";
+            if (!in || !(bytes << in.rdbuf()))
+                err << "sporix-key import-delta: cannot read " << it->path().string() << "\n";
             files.push_back({it->path().filename().string(), bytes.str()});
         }
     }
@@ -56,11 +58,13 @@ std::string keyLetters(const std::string& text, std::size_t count) {
 authoring::delta::ConversionOptions conversionOptions(const Arguments& arguments, const fs::path& dataset) {
     authoring::delta::ConversionOptions options;
     std::string name = arguments.option("--name", dataset.filename().string());
-    if (!name.empty() && name.front() >= 'a' && name.front() <= 'z') name.front() = static_cast<char>(name.front() - 'a' + 'A');
+    if (!name.empty() && name.front() >= 'a' && name.front() <= 'z')
+        name.front() = static_cast<char>(name.front() - 'a' + 'A');
     options.displayName = utf8ToCp1252(name);
     options.folder = utf8ToCp1252(arguments.option("--genus-folder", keyLetters(name, 8)));
     std::string code = keyLetters(name, 3);
-    for (std::size_t i = 1; i < code.size(); ++i) code[i] = static_cast<char>(code[i] >= 'A' && code[i] <= 'Z' ? code[i] - 'A' + 'a' : code[i]);
+    for (std::size_t i = 1; i < code.size(); ++i)
+        code[i] = static_cast<char>(code[i] >= 'A' && code[i] <= 'Z' ? code[i] - 'A' + 'a' : code[i]);
     options.code = utf8ToCp1252(arguments.option("--code", code));
     return options;
 }
@@ -77,19 +81,22 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
     std::vector<int> characters;
     const bool listRead = authoring::delta::readNumberList(arguments.option("--characters"),
                                                            authoring::delta::kMaxDeltaCharacters, characters);
-    if (!arguments.error.empty() || arguments.positional.size() != 1 || arguments.option("--into").empty() || !listRead) {
+    if (!arguments.error.empty() || arguments.positional.size() != 1 || arguments.option("--into").empty() ||
+        !listRead) {
         io.err << "sporix-key import-delta: "
                << (!arguments.error.empty() ? arguments.error
                    : !listRead              ? "--characters takes numbers and ranges, as in 1-5,8"
                                             : "name one dataset folder and the key with --into")
-               << "\n" << kImportDeltaUsage;
+               << "\n"
+               << kImportDeltaUsage;
         return kCannotRun;
     }
     const fs::path datasetFolder = arguments.positional.front();
     const auto files = readDatasetFiles(datasetFolder, io.err);
     const auto dataset = authoring::delta::readDataset(files);
     for (const auto& problem : dataset.problems) {
-        io.err << (datasetFolder / problem.file).string() << ':' << problem.line << ": warning: " << cp1252ToUtf8(problem.what) << "\n";
+        io.err << (datasetFolder / problem.file).string() << ':' << problem.line
+               << ": warning: " << cp1252ToUtf8(problem.what) << "\n";
     }
     if (dataset.items.empty() || dataset.characters.empty()) {
         io.err << "sporix-key import-delta: " << datasetFolder.string()

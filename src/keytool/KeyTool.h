@@ -8,7 +8,7 @@ namespace sporix::keytool {
 
 // The exit status says the outcome.
 inline constexpr int kClean = 0;
-inline constexpr int kFindings = 1;  // errors found, or an input refused
+inline constexpr int kFindings = 1;   // errors found, or an input refused
 inline constexpr int kCannotRun = 2;  // the folder or a file cannot be read, or the words are wrong
 
 struct Streams {

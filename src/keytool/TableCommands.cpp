@@ -35,7 +35,8 @@ TableCommand openCommand(const std::vector<std::string>& words, std::size_t posi
                << (!arguments.error.empty() ? arguments.error
                    : language == 0          ? "the language is one of en, nl, de, fr, it, es"
                                             : "wrong number of arguments")
-               << "\n" << usage;
+               << "\n"
+               << usage;
         command.status = kCannotRun;
         return command;
     }

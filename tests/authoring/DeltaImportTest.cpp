@@ -17,7 +17,8 @@ protected:
     DeltaImport() { writeLanguageFiles(folder); }
 
     ToolRun import(const std::vector<std::string>& extra = {}) {
-        std::vector<std::string> words = {"import-delta", kDataset, "--into", folder.path().string(), "--name", "Fungus"};
+        std::vector<std::string> words = {"import-delta",         kDataset, "--into",
+                                          folder.path().string(), "--name", "Fungus"};
         words.insert(words.end(), extra.begin(), extra.end());
         return runTool(words);
     }
@@ -28,18 +29,19 @@ TEST_F(DeltaImport, ValuesBecomeCodesAsDocumented) {
     ASSERT_EQ(run.status, 0) << run.err << run.out;
     EXPECT_EQ(folder.read("genuslst.txt"), "Fun\r\nFUNGUS\r\nFungus\r\n");
     // Rows: the multistate characters 1, 2, 4, 5, 6, 7; 3, 8 and 9 are skipped.
-    EXPECT_EQ(folder.read("FUNGUS.SPE"), crlf({"FUNALBUS*albus", "A", "AB", "A", "AC", "A", "BC",
-                                              "FUCITRIN*citrinus", "B", ".C", "B", "?", "B", "ABCD",
-                                              "FUNRUBER*ruber", "CD", "?", "A", "B", "?", "A",
-                                              "FUFUSCUS*fuscus", "D", "ABC", "B", "?", "A", "D",
-                                              "FUVARIAB*variabilis", "ABC", "A", "A", "ABC", "A.B", "BC"}));
-    EXPECT_EQ(folder.read("FUNGUS.FEA").rfind(crlf({"cap colour", stateLine("white", 'A'), stateLine("yellow", 'B'),
-                                                     stateLine("red", 'C'), stateLine("brown", 'D'), ".",
-                                                     "cap surface", stateLine("dry", 'A')}),
-                                               0),
+    EXPECT_EQ(folder.read("FUNGUS.SPE"), crlf({"FUNALBUS*albus",      "A",   "AB",  "A", "AC",  "A",   "BC",
+                                               "FUCITRIN*citrinus",   "B",   ".C",  "B", "?",   "B",   "ABCD",
+                                               "FUNRUBER*ruber",      "CD",  "?",   "A", "B",   "?",   "A",
+                                               "FUFUSCUS*fuscus",     "D",   "ABC", "B", "?",   "A",   "D",
+                                               "FUVARIAB*variabilis", "ABC", "A",   "A", "ABC", "A.B", "BC"}));
+    EXPECT_EQ(folder.read("FUNGUS.FEA")
+                  .rfind(crlf({"cap colour", stateLine("white", 'A'), stateLine("yellow", 'B'), stateLine("red", 'C'),
+                               stateLine("brown", 'D'), ".", "cap surface", stateLine("dry", 'A')}),
+                         0),
               0u);
-    for (const char* skipped : {"skipped character 3 cap diameter: integer numeric",
-                                "skipped character 8 notes on the habitat: text", "skipped character 9 spore length: real numeric"}) {
+    for (const char* skipped :
+         {"skipped character 3 cap diameter: integer numeric", "skipped character 8 notes on the habitat: text",
+          "skipped character 9 spore length: real numeric"}) {
         EXPECT_NE(run.err.find(skipped), std::string::npos) << run.err;
     }
 }
@@ -55,8 +57,9 @@ TEST_F(DeltaImport, DescriptionsSayWhatTheKeyCannot) {
               crlf({"Fungus fuscus", "", "cap colour: brown.", "cap surface: variable.", "cap diameter: not known.",
                     "ring: absent.", "ring texture: not applicable.", "spore print colour: white.",
                     "stem length: much longer.", "spore length: (7-)8-9 um."}));
-    EXPECT_EQ(folder.read("FUNGUS/NOTES.TXT"), crlf({"1. cap colour: Judge the colour at the centre of a fresh cap.",
-                                                      "7. stem length: Compare the stem with the widest part of the cap."}));
+    EXPECT_EQ(folder.read("FUNGUS/NOTES.TXT"),
+              crlf({"1. cap colour: Judge the colour at the centre of a fresh cap.",
+                    "7. stem length: Compare the stem with the widest part of the cap."}));
 }
 
 TEST_F(DeltaImport, EveryItemStaysARestSpeciesOnItsOwnStates) {
@@ -65,9 +68,11 @@ TEST_F(DeltaImport, EveryItemStaysARestSpeciesOnItsOwnStates) {
     openGenus(1);
     ASSERT_EQ(state().genus.characterCount, 6);
     ASSERT_EQ(state().genus.speciesCount, 5);
-    const std::vector<std::vector<std::string>> ownCodes = {
-        {"A", "AB", "A", "AC", "A", "BC"}, {"B", ".C", "B", "?", "B", "ABCD"}, {"CD", "?", "A", "B", "?", "A"},
-        {"D", "ABC", "B", "?", "A", "D"},  {"ABC", "A", "A", "ABC", "A.B", "BC"}};
+    const std::vector<std::vector<std::string>> ownCodes = {{"A", "AB", "A", "AC", "A", "BC"},
+                                                            {"B", ".C", "B", "?", "B", "ABCD"},
+                                                            {"CD", "?", "A", "B", "?", "A"},
+                                                            {"D", "ABC", "B", "?", "A", "D"},
+                                                            {"ABC", "A", "A", "ABC", "A.B", "BC"}};
     const char* names[] = {"albus", "citrinus", "ruber", "fuscus", "variabilis"};
     for (std::size_t item = 0; item < ownCodes.size(); ++item) {
         program.Usingrestspeciesafterlastcharacter1Click();
@@ -99,8 +104,8 @@ TEST_F(DeltaImport, ChosenCharactersAndFaultsInTheDataset) {
         << run.err;
     EXPECT_NE(run.err.find("ITEMS:4: warning: an item starts with its name"), std::string::npos) << run.err;
     EXPECT_EQ(folder.read("TWO.SPE"), crlf({"GENUSONE*one", "B", "GENUSTWO*two", "A"}));
-    const ToolRun again = runTool({"import-delta", dataset.path().string(), "--into", folder.path().string(),
-                                   "--genus-folder", "TWO"});
+    const ToolRun again =
+        runTool({"import-delta", dataset.path().string(), "--into", folder.path().string(), "--genus-folder", "TWO"});
     EXPECT_EQ(again.status, 2);
     EXPECT_NE(again.err.find("already has a genus TWO"), std::string::npos) << again.err;
 }

@@ -33,19 +33,23 @@ std::string firstCharacterAs(const std::vector<std::string>& lines) {
 }
 
 const DefectCase kDefects[] = {
-    {"MissingSpeciesFile", [](const TempFolder& f) { f.remove("TESTGEN.SPE"); }, "TESTGEN.SPE: error:",
-     "missing-file", 1},
+    {"MissingSpeciesFile", [](const TempFolder& f) { f.remove("TESTGEN.SPE"); }, "TESTGEN.SPE: error:", "missing-file",
+     1},
     {"StateCodeTwice",
      [](const TempFolder& f) {
-         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), stateLine("green", 'R'), stateLine("yellow", 'Y')}));
+         f.write("TESTGEN.FEA",
+                 firstCharacterAs({stateLine("red", 'R'), stateLine("green", 'R'), stateLine("yellow", 'Y')}));
      },
      "TESTGEN.FEA:3: error:", "state-code-twice", 1},
     {"StateLineShort",
-     [](const TempFolder& f) { f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), "green   G", stateLine("yellow", 'Y')})); },
+     [](const TempFolder& f) {
+         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), "green   G", stateLine("yellow", 'Y')}));
+     },
      "TESTGEN.FEA:3: error:", "state-line-short", 1},
     {"StateCodeLowerCase",
      [](const TempFolder& f) {
-         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), stateLine("green", 'g'), stateLine("yellow", 'Y')}));
+         f.write("TESTGEN.FEA",
+                 firstCharacterAs({stateLine("red", 'R'), stateLine("green", 'g'), stateLine("yellow", 'Y')}));
      },
      "TESTGEN.FEA:3: error:", "state-code-form", 1},
     {"TooManyStates",
@@ -56,10 +60,12 @@ const DefectCase kDefects[] = {
      },
      "TESTGEN.FEA:1: error:", "too-many-states", 1},
     {"LanguageFileWithOtherCodes",
-     [](const TempFolder& f) { f.write("TESTGEN.FEN", firstCharacterAs({stateLine("rood", 'R'), stateLine("groen", 'G')})); },
+     [](const TempFolder& f) {
+         f.write("TESTGEN.FEN", firstCharacterAs({stateLine("rood", 'R'), stateLine("groen", 'G')}));
+     },
      "TESTGEN.FEN:1: error:", "language-states", 1},
-    {"LanguageFileMissing", [](const TempFolder& f) { f.remove("TESTGEN.FED"); }, "TESTGEN.FED: warning:",
-     "language-falls-back", 0},
+    {"LanguageFileMissing", [](const TempFolder& f) { f.remove("TESTGEN.FED"); },
+     "TESTGEN.FED: warning:", "language-falls-back", 0},
     {"CodeThatIsNoState", [](const TempFolder& f) { f.write("TESTGEN.SPE", smallSpeciesFile(1, 0, "GX")); },
      "TESTGEN.SPE:6: error:", "unknown-code", 1},
     {"ValueOfDotsOnly", [](const TempFolder& f) { f.write("TESTGEN.SPE", smallSpeciesFile(2, 1, ".")); },
@@ -107,12 +113,20 @@ const DefectCase kDefects[] = {
          f.write("TESTGEN.SPE", file);
      },
      "TESTGEN.FEA:11: warning:", "separates-nothing", 0},
-    {"FolderLeadsOut", [](const TempFolder& f) { f.write("genuslst.txt", crlf({"Tst", "../TESTGEN", "Testgenus"})); },
+    {"FolderLeadsOut",
+     [](const TempFolder& f) {
+         f.write("genuslst.txt", crlf({"Tst", "../TESTGEN", "Testgenus"}));
+     },
      "genuslst.txt:2: error:", "folder-outside", 1},
-    {"FolderNameOverEight", [](const TempFolder& f) { f.write("genuslst.txt", crlf({"Tst", "TESTGENUS", "Testgenus"})); },
+    {"FolderNameOverEight",
+     [](const TempFolder& f) {
+         f.write("genuslst.txt", crlf({"Tst", "TESTGENUS", "Testgenus"}));
+     },
      "genuslst.txt:2: error:", "folder-width", 1},
     {"DisplayNameOverSixteen",
-     [](const TempFolder& f) { f.write("genuslst.txt", crlf({"Tst", "TESTGEN", "Testgenus of many names"})); },
+     [](const TempFolder& f) {
+         f.write("genuslst.txt", crlf({"Tst", "TESTGEN", "Testgenus of many names"}));
+     },
      "genuslst.txt:3: warning:", "genus-name-width", 0},
     {"MoreThanThirtyGenera", [](const TempFolder& f) { f.write("genuslst.txt", genusListText(31)); },
      "genuslst.txt:91: error:", "too-many-genera", 1},
@@ -120,9 +134,10 @@ const DefectCase kDefects[] = {
      "TESTGEN/TEBETASP.BMP: error:", "picture-broken", 1},
     {"SlideCutShort", [](const TempFolder& f) { f.write("TESTGEN/TEALPHAS.JPG", makeJpeg(8, 8).substr(0, 200)); },
      "TESTGEN/TEALPHAS.JPG: error:", "picture-broken", 1},
-    {"DescriptionMissing", [](const TempFolder& f) { f.remove("TESTGEN/TEGAMMAS.TXT"); }, "TESTGEN.SPE:9: warning:",
-     "no-description", 0},
-    {"MarkForNoSpecies", [](const TempFolder& f) { f.write("TESTGEN.TOX", "# marks\r\nTEALPHAS deadly\r\nTEOMEGAS poisonous\r\n"); },
+    {"DescriptionMissing", [](const TempFolder& f) { f.remove("TESTGEN/TEGAMMAS.TXT"); },
+     "TESTGEN.SPE:9: warning:", "no-description", 0},
+    {"MarkForNoSpecies",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "# marks\r\nTEALPHAS deadly\r\nTEOMEGAS poisonous\r\n"); },
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
     {"MarkMarkedTwice", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS caution\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
@@ -135,7 +150,8 @@ TEST(KeyCheck, SmallKeyIsClean) {
     const ToolRun run = runTool({"check", key.path()});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.out.find("error:"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("TESTGEN (Testgenus): 4 species, 3 characters, 6 languages, 0 errors"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("TESTGEN (Testgenus): 4 species, 3 characters, 6 languages, 0 errors"), std::string::npos)
+        << run.out;
 }
 
 TEST_P(KeyCheckDefect, IsFoundAtItsFileAndLine) {
@@ -148,7 +164,8 @@ TEST_P(KeyCheckDefect, IsFoundAtItsFileAndLine) {
     std::istringstream lines(run.out);
     bool found = false;
     for (std::string line; std::getline(lines, line) && !found;) {
-        found = line.rfind(prefix, 0) == 0 && line.size() > code.size() && line.compare(line.size() - code.size(), code.size(), code) == 0;
+        found = line.rfind(prefix, 0) == 0 && line.size() > code.size() &&
+                line.compare(line.size() - code.size(), code.size(), code) == 0;
     }
     EXPECT_TRUE(found) << "no \"" << prefix << " ..." << code << "\" in\n" << run.out;
     EXPECT_EQ(run.status, defect.status) << run.out;

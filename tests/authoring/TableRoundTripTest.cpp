@@ -61,13 +61,15 @@ TEST(TableRoundTrip, ExportShowsStateTextsWithTheirWeights) {
 
 TEST(TableRoundTrip, ChangedStatesAndTranslatedTextsAreWritten) {
     SmallKey key;
-    key.folder.write("edited.tsv", "\xEF\xBB\xBF" "code\tname\tKleur hoed\tSporenpoeder\tSmaak\r\n"
-                                   "TEBETASP\t\"beta \"\"nova\"\"\"\t? \tcreme | ..wit\tscherp\r\n");
+    key.folder.write("edited.tsv",
+                     "\xEF\xBB\xBF"
+                     "code\tname\tKleur hoed\tSporenpoeder\tSmaak\r\n"
+                     "TEBETASP\t\"beta \"\"nova\"\"\"\t? \tcreme | ..wit\tscherp\r\n");
     key.folder.write("TESTGEN.FEN", characterFile({{"Kleur hoed", {{"rood", 'R'}, {"groen", 'G'}, {"geel", 'Y'}}},
                                                    {"Sporenpoeder", {{"wit", 'A'}, {"creme", 'B'}, {"oker", 'C'}}},
                                                    {"Smaak", {{"mild", 'M'}, {"scherp", 'H'}}}}));
-    const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--language", "nl",
-                                 "--key", key.path()});
+    const ToolRun run = runTool(
+        {"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--language", "nl", "--key", key.path()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(key.folder.read("TESTGEN.SPE"), "TEBETASP*beta \"nova\"\r\n?\r\nB..A\r\nH\r\n");
 }
@@ -75,10 +77,12 @@ TEST(TableRoundTrip, ChangedStatesAndTranslatedTextsAreWritten) {
 TEST(TableRoundTrip, WrongStateTextIsRefusedAndTheFileStaysWhole) {
     SmallKey key;
     const std::string before = key.folder.read("TESTGEN.SPE");
-    key.folder.write("edited.tsv", "code\tname\tCap colour\tSpore print\tTaste\n"
-                                   "TEALPHAS\talpha\tred\twhite\tmild\n"
-                                   "TEBETASP\tbeta\tgreen\tcreamy\tacrid\n");
-    const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+    key.folder.write("edited.tsv",
+                     "code\tname\tCap colour\tSpore print\tTaste\n"
+                     "TEALPHAS\talpha\tred\twhite\tmild\n"
+                     "TEBETASP\tbeta\tgreen\tcreamy\tacrid\n");
+    const ToolRun run =
+        runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("row 3, column 4, \"creamy\" is no state of Spore print (expected \"white\", \"cream\", "
                            "\"ochre\", or \"?\" alone)"),
@@ -96,7 +100,8 @@ TEST(TableRoundTrip, TableOfAnotherShapeIsRefused) {
     for (const char* table : {"short.tsv", "header.tsv"}) {
         const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / table).string(), "--key", key.path()});
         EXPECT_EQ(run.status, 1) << table;
-        EXPECT_NE(run.err.find(std::string(table == std::string("short.tsv") ? "row 2, " : "row 1, ")), std::string::npos)
+        EXPECT_NE(run.err.find(std::string(table == std::string("short.tsv") ? "row 2, " : "row 1, ")),
+                  std::string::npos)
             << run.err;
     }
     EXPECT_EQ(key.folder.read("TESTGEN.SPE"), before);

@@ -74,11 +74,12 @@ TEST_F(InstalledPackageTest, PackageDeclaresItsLibrariesAndShipsTheKeyReadOnly) 
 
 TEST_F(InstalledPackageTest, KeyToolIsInstalledWithItsManPageAndChecksTheInstalledKey) {
     EXPECT_TRUE(QFileInfo::exists(install_.installed(QStringLiteral("share/man/man1/sporix-key.1.gz"))));
-    const CommandResult help = runCommand(install_.installed(QStringLiteral("bin/sporix-key")), {QStringLiteral("--help")});
+    const QString tool = install_.installed(QStringLiteral("bin/sporix-key"));
+    const CommandResult help = runCommand(tool, {QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.output.contains(QStringLiteral("usage: sporix-key COMMAND"))) << help.output.toStdString();
-    const CommandResult check = runCommand(install_.installed(QStringLiteral("bin/sporix-key")),
-                                           {QStringLiteral("check"), QStringLiteral("--quiet"), install_.installed(kKey)});
+    const CommandResult check =
+        runCommand(tool, {QStringLiteral("check"), QStringLiteral("--quiet"), install_.installed(kKey)});
     EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
     EXPECT_TRUE(check.output.contains(QStringLiteral("genera checked: 0 errors"))) << check.output.toStdString();
 }

@@ -24,9 +24,10 @@ std::string characterLabel(int index, const CharacterRow& row) {
 
 void checkCuts(const LanguageFile& lf, Findings& findings) {
     for (const int character : lf.read.cuts.statesCut) {
-        findings.error("too-many-states", lf.file, lf.read.startLines[static_cast<std::size_t>(character - 1)],
-                       "character " + std::to_string(character) + " has more than 20 states; the program drops the rest",
-                       "keep to 20 states");
+        findings.error(
+            "too-many-states", lf.file, lf.read.startLines[static_cast<std::size_t>(character - 1)],
+            "character " + std::to_string(character) + " has more than 20 states; the program drops the rest",
+            "keep to 20 states");
     }
     if (lf.read.cuts.charactersCut) {
         findings.error("too-many-characters", lf.file, 0,
@@ -80,10 +81,10 @@ void checkBlocks(const LanguageFile& lf, Findings& findings) {
         const int line = lf.read.startLines[static_cast<std::size_t>(index)];
         const std::string& name = lf.lines[static_cast<std::size_t>(line - 1)];
         if (name.size() > kSlotWidth) {
-            findings.warning("character-name-width", lf.file, line,
-                             "character name " + quoted(name) + " is longer than 26 bytes; the program shows " +
-                                 quoted(row.name),
-                             "shorten the name");
+            findings.warning(
+                "character-name-width", lf.file, line,
+                "character name " + quoted(name) + " is longer than 26 bytes; the program shows " + quoted(row.name),
+                "shorten the name");
         }
         std::string codes;
         for (std::size_t slot = 0; slot < kMaxStates && row.slots[slot] != "."; ++slot) {

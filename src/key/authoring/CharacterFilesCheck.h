@@ -14,8 +14,8 @@ namespace sporix::authoring {
 struct GenusCharacters {
     std::unique_ptr<CharacterTable> table = std::make_unique<CharacterTable>();
     CharacterFileRead read;
-    std::string file;    // as shown in findings
-    int languages = 0;   // language files present, English included
+    std::string file;   // as shown in findings
+    int languages = 0;  // language files present, English included
     bool readable = false;
 
     const CharacterRow& row(int index) const { return (*table)[static_cast<std::size_t>(index)]; }

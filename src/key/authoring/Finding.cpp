@@ -9,9 +9,12 @@ namespace sporix::authoring {
 
 const char* severityWord(Severity severity) {
     switch (severity) {
-    case Severity::Note: return "note";
-    case Severity::Warning: return "warning";
-    case Severity::Error: return "error";
+        case Severity::Note:
+            return "note";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Error:
+            return "error";
     }
     return "";
 }

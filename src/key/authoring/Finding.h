@@ -15,7 +15,7 @@ struct Finding {
     Severity severity = Severity::Error;
     std::string code;  // stable and short, for tools: "unknown-code"
     std::string file;
-    int line = 0;      // 0: the file as a whole
+    int line = 0;  // 0: the file as a whole
     std::string message;
     std::string advice;
 };

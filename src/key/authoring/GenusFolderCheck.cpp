@@ -29,7 +29,8 @@ void checkDescriptions(const WorkFolder& folder, const std::string& prefix, cons
     if (!usable(folder, prefix + code + kEnglishDescriptionExtension, findings)) {
         findings.warning("no-description", speciesFile, line,
                          "species " + quoted(code) + " has no description " +
-                             quoted(prefix + code + kEnglishDescriptionExtension) + "; the program says it is not found",
+                             quoted(prefix + code + kEnglishDescriptionExtension) +
+                             "; the program says it is not found",
                          "write the description");
         return;
     }
@@ -40,7 +41,8 @@ void checkDescriptions(const WorkFolder& folder, const std::string& prefix, cons
     }
 }
 
-void noteFallBacks(const FallBacks& fallBacks, std::size_t species, const std::string& speciesFile, Findings& findings) {
+void noteFallBacks(const FallBacks& fallBacks, std::size_t species, const std::string& speciesFile,
+                   Findings& findings) {
     for (int language = 2; language <= kLanguageCount; ++language) {
         const int count = fallBacks[static_cast<std::size_t>(language - 1)];
         if (count == 0) continue;

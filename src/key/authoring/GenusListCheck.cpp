@@ -13,7 +13,8 @@ namespace {
 constexpr std::size_t kLinesPerGenus = 3;
 constexpr std::size_t kKeptFolderWidth = 8;  // the folder name and ".FEA" fill the 12 bytes of a file name
 
-void checkWidths(const std::vector<std::string>& lines, std::size_t first, const std::string& file, Findings& findings) {
+void checkWidths(const std::vector<std::string>& lines, std::size_t first, const std::string& file,
+                 Findings& findings) {
     const auto line = [first](std::size_t offset) { return static_cast<int>(first + offset + 1); };
     const std::string& code = lines[first];
     const std::string& folderName = first + 1 < lines.size() ? lines[first + 1] : std::string();
@@ -42,8 +43,8 @@ void checkWidths(const std::vector<std::string>& lines, std::size_t first, const
 }  // namespace
 
 std::vector<ListedGenus> checkGenusList(const WorkFolder& folder, Findings& findings) {
-    const auto bytes = readKeyFile(folder, kGenusListName, {Severity::Error, "the genus list", "write genuslst.txt"},
-                                   findings);
+    const auto bytes =
+        readKeyFile(folder, kGenusListName, {Severity::Error, "the genus list", "write genuslst.txt"}, findings);
     if (!bytes) return {};
     const std::string file = shownName(folder, kGenusListName);
     const auto lines = keyLines(*bytes);
@@ -57,8 +58,8 @@ std::vector<ListedGenus> checkGenusList(const WorkFolder& folder, Findings& find
                        "the list holds " + std::to_string(entries) + " genera; the program offers only the first 30",
                        "keep to 30 genera");
     } else if (read == kMaxGenera) {
-        findings.warning("thirty-genera", file, 0, "the list holds 30 genera; the program says so each time the menu opens",
-                         "keep to 29 genera");
+        findings.warning("thirty-genera", file, 0,
+                         "the list holds 30 genera; the program says so each time the menu opens", "keep to 29 genera");
     }
     if (lines.size() % kLinesPerGenus != 0) {
         findings.error("genus-entry-cut", file, static_cast<int>(lines.size()),
@@ -77,7 +78,8 @@ std::vector<ListedGenus> checkGenusList(const WorkFolder& folder, Findings& find
                            "write the folder name on the entry's second line");
         } else if (!WorkFolder::staysInside(entry.folder)) {
             findings.error("folder-outside", file, line,
-                           "folder name " + quoted(entry.folder) + " leads out of the working folder; the program refuses the genus",
+                           "folder name " + quoted(entry.folder) +
+                               " leads out of the working folder; the program refuses the genus",
                            "use a plain folder name such as RUSSULA");
         } else if (!folders.insert(entry.folder).second) {
             findings.warning("genus-twice", file, line, "folder " + quoted(entry.folder) + " is listed twice",

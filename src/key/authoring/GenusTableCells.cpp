@@ -35,8 +35,9 @@ std::optional<TableProblem> characterProblem(const TableGenus& genus) {
             const bool readsBack = !text.empty() && text != kNotKnownCell && text.front() != '.' &&
                                    text.front() != ' ' && text.find('|') == std::string::npos && fitsCell(text);
             if (!readsBack || !texts.insert(text).second) {
-                return TableProblem{0, k + 3, 0, where + "the state text \"" + cp1252ToUtf8(text) +
-                                                     "\" is empty, used twice, or cannot be told apart in a cell"};
+                return TableProblem{0, k + 3, 0,
+                                    where + "the state text \"" + cp1252ToUtf8(text) +
+                                        "\" is empty, used twice, or cannot be told apart in a cell"};
             }
         }
     }

@@ -57,7 +57,8 @@ TableExport exportGenusTable(const TableGenus& genus, std::string_view speciesFi
     do {
         reader.readLine(line);
         if (line.size() <= kSpeciesCodeWidth || line[kSpeciesCodeWidth] != '*' || !fitsCell(line)) {
-            result.problem = TableProblem{0, 0, lineNumber, "the name line has no \"*\" after an 8-byte code, or holds a tab"};
+            result.problem =
+                TableProblem{0, 0, lineNumber, "the name line has no \"*\" after an 8-byte code, or holds a tab"};
             return result;
         }
         TableRow& row = rows.emplace_back(TableRow{cp1252ToUtf8(speciesCode(line)), cp1252ToUtf8(displayName(line))});
@@ -65,7 +66,8 @@ TableExport exportGenusTable(const TableGenus& genus, std::string_view speciesFi
             reader.readLine(line);
             const auto cell = valueCell(genus.characters[static_cast<std::size_t>(k)], line);
             if (!cell) {
-                result.problem = TableProblem{0, 0, lineNumber + 1 + k, "the value line holds no code, or one the character does not have"};
+                result.problem = TableProblem{0, 0, lineNumber + 1 + k,
+                                              "the value line holds no code, or one the character does not have"};
                 return result;
             }
             row.push_back(cp1252ToUtf8(*cell));

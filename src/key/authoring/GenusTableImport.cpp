@@ -56,15 +56,16 @@ std::optional<std::string> valueLine(const CharacterRow& character, const std::s
     std::size_t from = 0;
     for (std::size_t bar = 0; bar != std::string::npos; from = bar + 1) {
         bar = bytes->find('|', from);
-        const std::string token = trimmed(bytes->substr(from, bar == std::string::npos ? std::string::npos : bar - from));
+        const std::string token =
+            trimmed(bytes->substr(from, bar == std::string::npos ? std::string::npos : bar - from));
         const std::size_t dots = std::min(token.find_first_not_of('.'), token.size());
         line.append(dots, '.');
         const std::string text = trimmed(token.substr(dots));
         if (text.empty() && dots > 0) continue;
         const auto code = codeOf(character, text);
         if (!code) {
-            why = "\"" + cp1252ToUtf8(text) + "\" is no state of " + cp1252ToUtf8(character.name) +
-                  " (expected " + stateList(character) + ")";
+            why = "\"" + cp1252ToUtf8(text) + "\" is no state of " + cp1252ToUtf8(character.name) + " (expected " +
+                  stateList(character) + ")";
             return std::nullopt;
         }
         line.push_back(*code);
@@ -82,8 +83,9 @@ std::optional<std::string> nameLine(const TableRow& row, std::string& why, int& 
     }
     column = 2;
     if (!name || name->empty() || !fitsCell(*name)) {
-        why = "the display name is empty, starts with a quote, or holds a line end, a tab or a character that "
-              "Windows-1252 cannot";
+        why =
+            "the display name is empty, starts with a quote, or holds a line end, a tab or a character that "
+            "Windows-1252 cannot";
         return std::nullopt;
     }
     std::string line = *code;
@@ -103,16 +105,18 @@ TableImport importGenusTable(const TableGenus& genus, std::string_view table) {
     const std::vector<TableRow> rows = parseTable(table);
     const TableRow header = headerRow(genus);
     if (rows.empty() || rows.front() != header) {
-        return refuse(1, 0, "the first row must be the header: code, name and the " +
-                                std::to_string(genus.characterCount) + " character names of the key, as exported");
+        return refuse(1, 0,
+                      "the first row must be the header: code, name and the " + std::to_string(genus.characterCount) +
+                          " character names of the key, as exported");
     }
     const std::size_t columns = header.size();
     for (std::size_t r = 1; r < rows.size() && !emptyRow(rows[r]); ++r) {
         const TableRow& row = rows[r];
         const int rowNumber = static_cast<int>(r + 1);
         if (row.size() != columns) {
-            return refuse(rowNumber, 0, "the row has " + std::to_string(row.size()) + " cells, the header " +
-                                            std::to_string(columns));
+            return refuse(
+                rowNumber, 0,
+                "the row has " + std::to_string(row.size()) + " cells, the header " + std::to_string(columns));
         }
         std::string why;
         int column = 0;
@@ -120,7 +124,8 @@ TableImport importGenusTable(const TableGenus& genus, std::string_view table) {
         if (!name) return refuse(rowNumber, column, why);
         result.speciesFile += *name + kLineEnd;
         for (int k = 0; k < genus.characterCount; ++k) {
-            const auto line = valueLine(genus.characters[static_cast<std::size_t>(k)], row[static_cast<std::size_t>(k + 2)], why);
+            const auto line =
+                valueLine(genus.characters[static_cast<std::size_t>(k)], row[static_cast<std::size_t>(k + 2)], why);
             if (!line) return refuse(rowNumber, k + 3, why);
             result.speciesFile += *line + kLineEnd;
         }

@@ -21,8 +21,8 @@ void checkLanguageTexts(const WorkFolder& folder, Findings& findings) {
     for (int language = 1; language <= kLanguageCount; ++language) {
         const std::string texts = interfaceTextFileName(language);
         if (!folder.fileExists(texts)) {
-            findings.add(language == 1 ? Severity::Error : Severity::Warning, "missing-file", shownName(folder, texts), 0,
-                         "the interface texts are missing; the program cannot start in this language",
+            findings.add(language == 1 ? Severity::Error : Severity::Warning, "missing-file", shownName(folder, texts),
+                         0, "the interface texts are missing; the program cannot start in this language",
                          "copy the 40 lines of InitUK.Txt and translate them");
         } else if (auto bytes = folder.readAll(texts)) {
             checkLineEnds(keyLines(*bytes), shownName(folder, texts), findings);

@@ -28,12 +28,14 @@ std::optional<GenusEntry> findGenus(const WorkFolder& folder, std::string_view n
     const int count = readGenusList(buffer, list);
     for (int i = 0; i < count; ++i) {
         const GenusEntry& entry = list[static_cast<std::size_t>(i)];
-        if (!entry.folder.empty() && (sameLetters(entry.folder, name) || sameLetters(entry.displayName, name))) return entry;
+        if (!entry.folder.empty() && (sameLetters(entry.folder, name) || sameLetters(entry.displayName, name)))
+            return entry;
     }
     return std::nullopt;
 }
 
-std::optional<KeyGenus> openGenus(const WorkFolder& folder, std::string_view name, int languageIndex, std::string& why) {
+std::optional<KeyGenus> openGenus(const WorkFolder& folder, std::string_view name, int languageIndex,
+                                  std::string& why) {
     KeyGenus genus;
     const auto entry = findGenus(folder, name);
     if (!entry || !WorkFolder::staysInside(entry->folder)) {

@@ -25,7 +25,8 @@ void checkPairs(const SpeciesRecords& records, const GenusCharacters& characters
         if (isNew) continue;
         findings.warning("inseparable", records.file, records.lines[r],
                          "species " + quoted(records.code(r)) + " has the same values as " +
-                             quoted(records.code(first->second)) + " (line " + std::to_string(records.lines[first->second]) +
+                             quoted(records.code(first->second)) + " (line " +
+                             std::to_string(records.lines[first->second]) +
                              ") in every character: no choice tells them apart",
                          "code a character in which they differ");
     }

@@ -29,7 +29,8 @@ SpeciesRecords readRecords(const std::string& bytes, const RecordShape& shape) {
     return records;
 }
 
-void checkNameLine(const SpeciesRecords& records, std::size_t r, std::map<std::string, int>& codes, Findings& findings) {
+void checkNameLine(const SpeciesRecords& records, std::size_t r, std::map<std::string, int>& codes,
+                   Findings& findings) {
     const std::string& nameLine = records.nameLines[r];
     const int line = records.lines[r];
     if (nameLine.size() <= kSpeciesCodeWidth || nameLine[kSpeciesCodeWidth] != '*') {
@@ -40,7 +41,8 @@ void checkNameLine(const SpeciesRecords& records, std::size_t r, std::map<std::s
     }
     const std::string name(displayName(nameLine));
     if (name.empty()) {
-        findings.error("no-display-name", records.file, line, "the species " + quoted(records.code(r)) + " has no display name",
+        findings.error("no-display-name", records.file, line,
+                       "the species " + quoted(records.code(r)) + " has no display name",
                        "write the name after the \"*\"");
     } else if (name.size() > kResultNameWidth) {
         findings.warning("display-name-width", records.file, line,
@@ -66,16 +68,18 @@ void checkValueLine(const std::string& value, const CharacterRow& character, int
         return;
     }
     if (value.find_first_not_of('.') == std::string::npos) {
-        findings.error("dots-only", file, line, where + "the value line " + quoted(value) + " holds no code and matches no state",
+        findings.error("dots-only", file, line,
+                       where + "the value line " + quoted(value) + " holds no code and matches no state",
                        "write the codes of the states, or \"?\" when the state is not known");
         return;
     }
     const std::string codes = stateCodes(character);
     for (const char symbol : value) {
         if (symbol == '.' || codes.find(symbol) != std::string::npos) continue;
-        findings.error("unknown-code", file, line,
-                       where + quoted(std::string(1, symbol)) + " in " + quoted(value) + " is no state code of the character",
-                       "use the codes " + quoted(codes) + ", or the line \"?\" alone when the state is not known");
+        findings.error(
+            "unknown-code", file, line,
+            where + quoted(std::string(1, symbol)) + " in " + quoted(value) + " is no state code of the character",
+            "use the codes " + quoted(codes) + ", or the line \"?\" alone when the state is not known");
         return;
     }
 }
@@ -97,7 +101,8 @@ std::string SpeciesRecords::code(std::size_t record) const { return std::string(
 
 SpeciesRecords checkSpeciesFile(const WorkFolder& folder, const std::string& name, const GenusCharacters& characters,
                                 Findings& findings) {
-    const auto bytes = readKeyFile(folder, name, {Severity::Error, "the species file", "write the species file"}, findings);
+    const auto bytes =
+        readKeyFile(folder, name, {Severity::Error, "the species file", "write the species file"}, findings);
     if (!bytes) return {};
     const RecordShape shape{characters.read.characterCount, characters.read.unusedCharacters};
     SpeciesRecords records = readRecords(*bytes, shape);

@@ -18,10 +18,14 @@ constexpr const char* kCodes = "ABCDEFGHIJKLMNOPQRST";
 
 const char* typeName(CharacterType type) {
     switch (type) {
-    case CharacterType::IntegerNumeric: return "integer numeric";
-    case CharacterType::RealNumeric: return "real numeric";
-    case CharacterType::Text: return "text";
-    default: return "multistate";
+        case CharacterType::IntegerNumeric:
+            return "integer numeric";
+        case CharacterType::RealNumeric:
+            return "real numeric";
+        case CharacterType::Text:
+            return "text";
+        default:
+            return "multistate";
     }
 }
 
@@ -42,7 +46,8 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
             skipped.push_back(label + "not in the character list");
         } else if (!c->multistate()) {
             skipped.push_back(label + typeName(c->type) + ", not multistate (it goes into the descriptions)");
-        } else if (c->stateCount < 1 || c->stateCount > kMaxStates || static_cast<int>(c->states.size()) != c->stateCount) {
+        } else if (c->stateCount < 1 || c->stateCount > kMaxStates ||
+                   static_cast<int>(c->states.size()) != c->stateCount) {
             skipped.push_back(label + std::to_string(c->states.size()) + " states listed, " +
                               std::to_string(c->stateCount) + " declared; the key takes 1 to 20");
         } else if (rows.size() == static_cast<std::size_t>(kMaxCharacters)) {
@@ -85,7 +90,8 @@ bool inapplicableByDependency(const Dataset& dataset, const Item& item, int char
 std::string valueLine(const Dataset& dataset, const Item& item, const Character& c) {
     const Attribute* attribute = item.attribute(c.number);
     if (attribute == nullptr) {
-        if (inapplicableByDependency(dataset, item, c.number) || c.implicitState < 1 || c.implicitState > c.stateCount) {
+        if (inapplicableByDependency(dataset, item, c.number) || c.implicitState < 1 ||
+            c.implicitState > c.stateCount) {
             return kNotKnown;
         }
         return std::string(1, kCodes[c.implicitState - 1]);

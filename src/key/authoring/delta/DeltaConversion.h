@@ -12,7 +12,7 @@ struct ConversionOptions {
     std::vector<int> characters;  // the DELTA characters to take, in this order; empty: all
     std::string folder;           // the genus's folder name
     std::string displayName;
-    std::string code;             // 3 characters
+    std::string code;  // 3 characters
 };
 
 struct ConvertedItem {

@@ -30,7 +30,8 @@ bool readNumbered(const Piece& piece, int& number, Piece& rest) {
     const std::string_view text = piece.text;
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     const std::size_t dot = text.find('.', start == std::string_view::npos ? 0 : start);
-    if (start == std::string_view::npos || dot == std::string_view::npos || !readInt(text.substr(start, dot - start), number)) {
+    if (start == std::string_view::npos || dot == std::string_view::npos ||
+        !readInt(text.substr(start, dot - start), number)) {
         return false;
     }
     rest = {text.substr(dot + 1), piece.offset + dot + 1};
@@ -38,7 +39,8 @@ bool readNumbered(const Piece& piece, int& number, Piece& rest) {
 }
 
 Character& characterAt(Dataset& dataset, int number) {
-    if (dataset.characters.size() < static_cast<std::size_t>(number)) dataset.characters.resize(static_cast<std::size_t>(number));
+    if (dataset.characters.size() < static_cast<std::size_t>(number))
+        dataset.characters.resize(static_cast<std::size_t>(number));
     Character& character = dataset.characters[static_cast<std::size_t>(number - 1)];
     character.number = number;
     return character;
@@ -46,7 +48,8 @@ Character& characterAt(Dataset& dataset, int number) {
 
 bool validCharacter(const Source& source, int number, std::size_t offset) {
     if (number >= 1 && number <= kMaxDeltaCharacters) return true;
-    source.problem(offset, "character number " + std::to_string(number) + " is outside 1.." + std::to_string(kMaxDeltaCharacters));
+    source.problem(
+        offset, "character number " + std::to_string(number) + " is outside 1.." + std::to_string(kMaxDeltaCharacters));
     return false;
 }
 
@@ -55,7 +58,8 @@ void readCharacterList(const Source& source, Piece data) {
         int number = 0;
         Piece rest;
         if (!readNumbered(block, number, rest)) {
-            source.problem(block.offset, "a character starts with its number and a full stop, as in \"#1. cap colour/\"");
+            source.problem(block.offset,
+                           "a character starts with its number and a full stop, as in \"#1. cap colour/\"");
             continue;
         }
         if (!validCharacter(source, number, block.offset)) continue;
@@ -98,67 +102,75 @@ void readPairs(const Source& source, Piece data, const char* expected, Apply app
     for (const Piece& word : splitWords(data)) {
         const auto comma = word.text.find(',');
         std::vector<int> numbers;
-        if (comma == std::string_view::npos || !readNumberList(word.text.substr(0, comma), kMaxDeltaCharacters, numbers) ||
+        if (comma == std::string_view::npos ||
+            !readNumberList(word.text.substr(0, comma), kMaxDeltaCharacters, numbers) ||
             !apply(numbers, word.text.substr(comma + 1))) {
-            source.problem(word.offset, std::string("expected ") + expected + ", not \"" + std::string(word.text) + "\"");
+            source.problem(word.offset,
+                           std::string("expected ") + expected + ", not \"" + std::string(word.text) + "\"");
         }
     }
 }
 
 void readCharacterTypes(const Source& source, Piece data) {
-    static const std::map<std::string_view, CharacterType> kTypes = {
-        {"UM", CharacterType::UnorderedMultistate}, {"OM", CharacterType::OrderedMultistate},
-        {"IN", CharacterType::IntegerNumeric},      {"RN", CharacterType::RealNumeric},
-        {"TE", CharacterType::Text}};
-    readPairs(source, data, "character numbers, a comma and UM, OM, IN, RN or TE", [&](const std::vector<int>& numbers, std::string_view type) {
-        const auto found = kTypes.find(type);
-        if (found == kTypes.end()) return false;
-        for (const int n : numbers) characterAt(source.dataset, n).type = found->second;
-        return true;
-    });
+    static const std::map<std::string_view, CharacterType> kTypes = {{"UM", CharacterType::UnorderedMultistate},
+                                                                     {"OM", CharacterType::OrderedMultistate},
+                                                                     {"IN", CharacterType::IntegerNumeric},
+                                                                     {"RN", CharacterType::RealNumeric},
+                                                                     {"TE", CharacterType::Text}};
+    readPairs(source, data, "character numbers, a comma and UM, OM, IN, RN or TE",
+              [&](const std::vector<int>& numbers, std::string_view type) {
+                  const auto found = kTypes.find(type);
+                  if (found == kTypes.end()) return false;
+                  for (const int n : numbers) characterAt(source.dataset, n).type = found->second;
+                  return true;
+              });
 }
 
 void readNumbersOfStates(const Source& source, Piece data) {
-    readPairs(source, data, "character numbers, a comma and a number of states", [&](const std::vector<int>& numbers, std::string_view count) {
-        int states = 0;
-        if (!readInt(count, states) || states < 1 || states > kMaxDeltaStates) return false;
-        for (const int n : numbers) characterAt(source.dataset, n).stateCount = states;
-        return true;
-    });
+    readPairs(source, data, "character numbers, a comma and a number of states",
+              [&](const std::vector<int>& numbers, std::string_view count) {
+                  int states = 0;
+                  if (!readInt(count, states) || states < 1 || states > kMaxDeltaStates) return false;
+                  for (const int n : numbers) characterAt(source.dataset, n).stateCount = states;
+                  return true;
+              });
 }
 
 void readImplicitValues(const Source& source, Piece data) {
-    readPairs(source, data, "a character number, a comma and a state", [&](const std::vector<int>& numbers, std::string_view value) {
-        int state = 0;
-        // "c,i:j" gives the value for natural-language descriptions after the colon; a key uses the first.
-        if (!readInt(value.substr(0, value.find(':')), state) || state < 1) return false;
-        for (const int n : numbers) characterAt(source.dataset, n).implicitState = state;
-        return true;
-    });
+    readPairs(source, data, "a character number, a comma and a state",
+              [&](const std::vector<int>& numbers, std::string_view value) {
+                  int state = 0;
+                  // "c,i:j" gives the value for natural-language descriptions after the colon; a key uses the first.
+                  if (!readInt(value.substr(0, value.find(':')), state) || state < 1) return false;
+                  for (const int n : numbers) characterAt(source.dataset, n).implicitState = state;
+                  return true;
+              });
 }
 
 void readDependencies(const Source& source, Piece data) {
-    readPairs(source, data, "a character, a comma, its states and the dependent characters, as in 1,2:3-5", [&](const std::vector<int>& numbers, std::string_view rule) {
-        const auto colon = rule.find(':');
-        if (numbers.size() != 1 || colon == std::string_view::npos) return false;
-        Dependency dependency{numbers.front(), {}, {}};
-        std::string states(rule.substr(0, colon));
-        std::replace(states.begin(), states.end(), '/', ',');
-        std::string dependents(rule.substr(colon + 1));
-        std::replace(dependents.begin(), dependents.end(), ':', ',');
-        if (!readNumberList(states, kMaxDeltaStates, dependency.states) ||
-            !readNumberList(dependents, kMaxDeltaCharacters, dependency.dependents)) {
-            return false;
-        }
-        source.dataset.dependencies.push_back(std::move(dependency));
-        return true;
-    });
+    readPairs(source, data, "a character, a comma, its states and the dependent characters, as in 1,2:3-5",
+              [&](const std::vector<int>& numbers, std::string_view rule) {
+                  const auto colon = rule.find(':');
+                  if (numbers.size() != 1 || colon == std::string_view::npos) return false;
+                  Dependency dependency{numbers.front(), {}, {}};
+                  std::string states(rule.substr(0, colon));
+                  std::replace(states.begin(), states.end(), '/', ',');
+                  std::string dependents(rule.substr(colon + 1));
+                  std::replace(dependents.begin(), dependents.end(), ':', ',');
+                  if (!readNumberList(states, kMaxDeltaStates, dependency.states) ||
+                      !readNumberList(dependents, kMaxDeltaCharacters, dependency.dependents)) {
+                      return false;
+                  }
+                  source.dataset.dependencies.push_back(std::move(dependency));
+                  return true;
+              });
 }
 
 void readItems(const Source& source, Piece data) {
     for (const Piece& block : splitAtMarks(data, '#')) {
         if (source.dataset.items.size() == static_cast<std::size_t>(kMaxDeltaItems)) {
-            source.problem(block.offset, "more than " + std::to_string(kMaxDeltaItems) + " items; the rest is not read");
+            source.problem(block.offset,
+                           "more than " + std::to_string(kMaxDeltaItems) + " items; the rest is not read");
             return;
         }
         const auto parts = splitParts(block);
@@ -187,15 +199,30 @@ void readItems(const Source& source, Piece data) {
 
 void readDirective(const Source& source, const Directive& directive) {
     switch (directive.kind) {
-    case DirectiveKind::CharacterList: readCharacterList(source, directive.data); break;
-    case DirectiveKind::CharacterNotes: readCharacterNotes(source, directive.data); break;
-    case DirectiveKind::CharacterTypes: readCharacterTypes(source, directive.data); break;
-    case DirectiveKind::NumbersOfStates: readNumbersOfStates(source, directive.data); break;
-    case DirectiveKind::ImplicitValues: readImplicitValues(source, directive.data); break;
-    case DirectiveKind::DependentCharacters: readDependencies(source, directive.data); break;
-    case DirectiveKind::ItemDescriptions: readItems(source, directive.data); break;
-    case DirectiveKind::NumberOfCharacters:
-    case DirectiveKind::Other: break;
+        case DirectiveKind::CharacterList:
+            readCharacterList(source, directive.data);
+            break;
+        case DirectiveKind::CharacterNotes:
+            readCharacterNotes(source, directive.data);
+            break;
+        case DirectiveKind::CharacterTypes:
+            readCharacterTypes(source, directive.data);
+            break;
+        case DirectiveKind::NumbersOfStates:
+            readNumbersOfStates(source, directive.data);
+            break;
+        case DirectiveKind::ImplicitValues:
+            readImplicitValues(source, directive.data);
+            break;
+        case DirectiveKind::DependentCharacters:
+            readDependencies(source, directive.data);
+            break;
+        case DirectiveKind::ItemDescriptions:
+            readItems(source, directive.data);
+            break;
+        case DirectiveKind::NumberOfCharacters:
+        case DirectiveKind::Other:
+            break;
     }
 }
 
@@ -213,8 +240,9 @@ void resolveStates(Dataset& dataset) {
             if (!readStates(attribute, character->stateCount, why)) {
                 attribute.states.clear();
                 attribute.unknown = true;
-                dataset.problems.push_back({item.file, item.line, plainText(item.name) + ": character " +
-                                                               std::to_string(attribute.character) + ": " + why});
+                dataset.problems.push_back(
+                    {item.file, item.line,
+                     plainText(item.name) + ": character " + std::to_string(attribute.character) + ": " + why});
             }
         }
     }

@@ -18,9 +18,9 @@ struct Character {
     std::vector<std::string> states;  // state 1 first, as written
     std::string units;                // of a numeric character
     CharacterType type = CharacterType::UnorderedMultistate;
-    int stateCount = 0;               // from NUMBERS OF STATES, else the states listed
+    int stateCount = 0;  // from NUMBERS OF STATES, else the states listed
     std::string note;
-    int implicitState = 0;            // 0: none
+    int implicitState = 0;  // 0: none
     bool multistate() const {
         return type == CharacterType::UnorderedMultistate || type == CharacterType::OrderedMultistate;
     }
@@ -34,12 +34,12 @@ struct StateValue {
 
 struct Attribute {
     int character = 0;
-    std::string value;    // as written after the ",", comments included
-    std::string comment;  // the comments right after the character number
-    bool variable = false;      // "V"
-    bool unknown = false;       // "U"
-    bool inapplicable = false;  // "-"
-    bool allTogether = false;   // states joined by "&" rather than "/"
+    std::string value;               // as written after the ",", comments included
+    std::string comment;             // the comments right after the character number
+    bool variable = false;           // "V"
+    bool unknown = false;            // "U"
+    bool inapplicable = false;       // "-"
+    bool allTogether = false;        // states joined by "&" rather than "/"
     std::vector<StateValue> states;  // multistate characters: the states named, ranges taken apart
 };
 

@@ -79,7 +79,8 @@ std::string plainName(const std::string& itemName) {
             name.push_back(plain[at]);
             continue;
         }
-        while (at + 1 < plain.size() && (isLetter(plain[at + 1]) || (plain[at + 1] >= '0' && plain[at + 1] <= '9'))) ++at;
+        while (at + 1 < plain.size() && (isLetter(plain[at + 1]) || (plain[at + 1] >= '0' && plain[at + 1] <= '9')))
+            ++at;
         if (plain.compare(at + 1, 2, "{}") == 0) at += 2;
     }
     return plainText(name);
@@ -88,9 +89,10 @@ std::string plainName(const std::string& itemName) {
 std::vector<std::string> speciesNames(const std::vector<Item>& items) {
     std::vector<std::string> names;
     for (const Item& item : items) names.push_back(plainName(item.name));
-    const bool sharedGenus = names.size() > 1 && std::all_of(names.begin(), names.end(), [&names](const std::string& n) {
-        return n.find(' ') != std::string::npos && firstWord(n) == firstWord(names.front());
-    });
+    const bool sharedGenus =
+        names.size() > 1 && std::all_of(names.begin(), names.end(), [&names](const std::string& n) {
+            return n.find(' ') != std::string::npos && firstWord(n) == firstWord(names.front());
+        });
     for (std::string& name : names) {
         if (sharedGenus) name = name.substr(name.find(' ') + 1);
         name = cut(name, kResultNameWidth);

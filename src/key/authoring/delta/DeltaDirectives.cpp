@@ -43,7 +43,9 @@ bool sameWord(std::string_view written, const char* known) {
 DirectiveKind phraseKind(const std::vector<Piece>& words, std::size_t& taken) {
     for (const KnownPhrase& known : kKnown) {
         std::size_t n = 0;
-        while (n < known.words.size() && known.words[n] != nullptr && n < words.size() && sameWord(words[n].text, known.words[n])) ++n;
+        while (n < known.words.size() && known.words[n] != nullptr && n < words.size() &&
+               sameWord(words[n].text, known.words[n]))
+            ++n;
         if (n < known.words.size() && known.words[n] != nullptr) continue;
         taken = n;
         return known.kind;

@@ -23,7 +23,8 @@ std::vector<Piece> splitAtMarks(Piece data, char mark) {
             continue;
         }
         if (text[at] == mark && (at == 0 || isBlank(text[at - 1]))) {
-            if (start != std::string_view::npos) pieces.push_back({text.substr(start, at - start), data.offset + start});
+            if (start != std::string_view::npos)
+                pieces.push_back({text.substr(start, at - start), data.offset + start});
             start = at + 1;
         }
         ++at;

@@ -46,8 +46,8 @@ bool readPiece(std::string_view piece, Attribute& attribute, int stateCount, std
     int last = 0;
     const bool number = readInt(std::string_view(plain).substr(0, dash), first);
     last = first;
-    if (!number || (dash != std::string::npos && !readInt(std::string_view(plain).substr(dash + 1), last)) || first < 1 ||
-        last < first || last > stateCount) {
+    if (!number || (dash != std::string::npos && !readInt(std::string_view(plain).substr(dash + 1), last)) ||
+        first < 1 || last < first || last > stateCount) {
         why = "\"" + std::string(piece) + "\" is no state of 1.." + std::to_string(stateCount) + ", nor V, U or -";
         return false;
     }
@@ -70,7 +70,8 @@ std::optional<Attribute> readAttribute(std::string_view word, std::string& why) 
     while (at < word.size() && word[at] == '<') at = skipComment(word, at);
     attribute.comment = commentsOf(word.substr(digits, at - digits));
     if (at < word.size() && word[at] != ',') {
-        why = "after the character number comes \",\" and the value, as in \"3,1/2\", not \"" + std::string(word) + "\"";
+        why =
+            "after the character number comes \",\" and the value, as in \"3,1/2\", not \"" + std::string(word) + "\"";
         return std::nullopt;
     }
     if (at < word.size()) attribute.value = std::string(word.substr(at + 1));
