@@ -92,17 +92,26 @@ TEST(TableRoundTrip, WrongStateTextIsRefusedAndTheFileStaysWhole) {
     EXPECT_FALSE(key.folder.exists("TESTGEN.SPE.new"));
 }
 
-TEST(TableRoundTrip, TableOfAnotherShapeIsRefused) {
+// Tables that would give another number of records, or a file the program stops reading
+// early (byte 26 ends a key file), are refused at the row and column of the fault.
+TEST(TableRoundTrip, TableThatWouldBreakTheRecordsIsRefused) {
     SmallKey key;
     const std::string before = key.folder.read("TESTGEN.SPE");
-    key.folder.write("short.tsv", "code\tname\tCap colour\tSpore print\tTaste\nTEALPHAS\talpha\tred\twhite\n");
-    key.folder.write("header.tsv", "code\tname\tCap colour\tTaste\tSpore print\nTEALPHAS\talpha\tred\tmild\twhite\n");
-    for (const char* table : {"short.tsv", "header.tsv"}) {
-        const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / table).string(), "--key", key.path()});
+    const std::string header = "code\tname\tCap colour\tSpore print\tTaste\n";
+    const std::pair<std::string, std::string> tables[] = {
+        {header + "TEALPHAS\talpha\tred\twhite\n", "row 2, the row has 4 cells"},
+        {"code\tname\tCap colour\tTaste\tSpore print\n", "row 1, the first row must be the header"},
+        {header + "TE\x1A"
+                  "ALPHA\talpha\tred\twhite\tmild\n",
+         "row 2, column 1, "},
+        {header + "TEALPHAS\t\"al\npha\"\tred\twhite\tmild\n", "row 2, column 2, "},
+    };
+    for (const auto& [table, refusal] : tables) {
+        key.folder.write("edited.tsv", table);
+        const ToolRun run =
+            runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
         EXPECT_EQ(run.status, 1) << table;
-        EXPECT_NE(run.err.find(std::string(table == std::string("short.tsv") ? "row 2, " : "row 1, ")),
-                  std::string::npos)
-            << run.err;
+        EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
     }
     EXPECT_EQ(key.folder.read("TESTGEN.SPE"), before);
 }

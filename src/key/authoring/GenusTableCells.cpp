@@ -1,5 +1,6 @@
 #include "GenusTableCells.h"
 
+#include <algorithm>
 #include <set>
 
 #include "Cp1252.h"
@@ -20,7 +21,9 @@ std::optional<std::string> stateTextOf(const CharacterRow& character, char code)
 }
 
 bool fitsCell(const std::string& text) {
-    return text.find_first_of("\t\r\n") == std::string::npos && (text.empty() || text.front() != '"');
+    const bool control =
+        std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !control && (text.empty() || text.front() != '"');
 }
 
 std::optional<TableProblem> characterProblem(const TableGenus& genus) {

@@ -16,7 +16,8 @@ inline constexpr const char* kCellSeparator = " | ";
 std::string trimmedStateText(const std::string& slot);
 // The text of the state whose code is `code`, if the character has one.
 std::optional<std::string> stateTextOf(const CharacterRow& character, char code);
-// True when `text` can stand in a cell as it is: no tab or line end, no opening quote.
+// True when `text` can stand in a cell as it is and in a line of the key: no control
+// byte (a tab, a line end, byte 26 that ends a key file), no opening quote.
 bool fitsCell(const std::string& text);
 // A character whose names or state texts a cell could not carry back unchanged: a text
 // that a cell cannot hold, or that the reading of a cell would take differently (an

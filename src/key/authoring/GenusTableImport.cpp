@@ -78,7 +78,7 @@ std::optional<std::string> nameLine(const TableRow& row, std::string& why, int& 
     const auto name = keyBytes(row.size() > 1 ? row[1] : std::string());
     column = 1;
     if (!code || code->empty() || code->size() > kSpeciesCodeWidth || !fitsCell(*code)) {
-        why = "the species code must be 1 to 8 Windows-1252 characters";
+        why = "the species code must be 1 to 8 Windows-1252 characters, none a control character";
         return std::nullopt;
     }
     column = 2;

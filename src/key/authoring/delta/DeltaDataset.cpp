@@ -1,7 +1,6 @@
 #include "DeltaDataset.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 #include "DeltaDirectives.h"
@@ -20,18 +19,13 @@ struct Source {
     }
 };
 
-bool readInt(std::string_view text, int& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
 // "#12. text": the number before the full stop, and the text after it.
 bool readNumbered(const Piece& piece, int& number, Piece& rest) {
     const std::string_view text = piece.text;
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     const std::size_t dot = text.find('.', start == std::string_view::npos ? 0 : start);
     if (start == std::string_view::npos || dot == std::string_view::npos ||
-        !readInt(text.substr(start, dot - start), number)) {
+        !readWholeNumber(text.substr(start, dot - start), number)) {
         return false;
     }
     rest = {text.substr(dot + 1), piece.offset + dot + 1};
@@ -130,7 +124,7 @@ void readNumbersOfStates(const Source& source, Piece data) {
     readPairs(source, data, "character numbers, a comma and a number of states",
               [&](const std::vector<int>& numbers, std::string_view count) {
                   int states = 0;
-                  if (!readInt(count, states) || states < 1 || states > kMaxDeltaStates) return false;
+                  if (!readWholeNumber(count, states) || states < 1 || states > kMaxDeltaStates) return false;
                   for (const int n : numbers) characterAt(source.dataset, n).stateCount = states;
                   return true;
               });
@@ -141,7 +135,7 @@ void readImplicitValues(const Source& source, Piece data) {
               [&](const std::vector<int>& numbers, std::string_view value) {
                   int state = 0;
                   // "c,i:j" gives the value for natural-language descriptions after the colon; a key uses the first.
-                  if (!readInt(value.substr(0, value.find(':')), state) || state < 1) return false;
+                  if (!readWholeNumber(value.substr(0, value.find(':')), state) || state < 1) return false;
                   for (const int n : numbers) characterAt(source.dataset, n).implicitState = state;
                   return true;
               });

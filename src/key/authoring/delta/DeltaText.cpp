@@ -78,7 +78,9 @@ std::string plainText(std::string_view text) {
             at = skipComment(text, at);
             continue;
         }
-        const char c = isBlank(text[at]) ? ' ' : text[at];
+        // Control bytes become blanks too: in a key file a line end would split a record and
+        // byte 26 would end the file.
+        const char c = static_cast<unsigned char>(text[at]) < 0x20 ? ' ' : text[at];
         if (!(c == ' ' && (plain.empty() || plain.back() == ' '))) plain.push_back(c);
         ++at;
     }
@@ -110,11 +112,13 @@ int lineAt(std::string_view file, std::size_t offset) {
     return line;
 }
 
+bool readWholeNumber(std::string_view text, int& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
 bool readNumberList(std::string_view text, int limit, std::vector<int>& numbers) {
-    const auto number = [](std::string_view word, int& value) {
-        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-        return ec == std::errc() && end == word.data() + word.size();
-    };
+    const auto number = readWholeNumber;
     std::string spaced(text);
     for (char& c : spaced) {
         if (c == ',') c = ' ';

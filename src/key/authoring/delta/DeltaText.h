@@ -33,13 +33,17 @@ std::vector<Piece> splitParts(Piece text);
 // The words separated by white space outside comments.
 std::vector<Piece> splitWords(Piece text);
 
-// The text without its comments, white space runs made one blank, blanks trimmed.
+// The text without its comments, white space and control bytes made blanks, runs of
+// blanks made one, blanks trimmed.
 std::string plainText(std::string_view text);
 // The comments' contents, joined by "; ".
 std::string commentsOf(std::string_view text);
 
 // The 1-based line of `offset` in `file`.
 int lineAt(std::string_view file, std::size_t offset);
+
+// A decimal number that is the whole of `text`.
+bool readWholeNumber(std::string_view text, int& value);
 
 // "1-5 8,12" or "1-5,8": the numbers named, in order; false when a word is not a number
 // or range of numbers in 1..limit.

@@ -1,17 +1,10 @@
 #include "DeltaValues.h"
 
-#include <charconv>
-
 #include "DeltaText.h"
 
 namespace sporix::authoring::delta {
 
 namespace {
-
-bool readInt(std::string_view text, int& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
 
 // The value split at the "/" and "&" outside comments.
 std::vector<std::string_view> splitValue(std::string_view value, bool& together) {
@@ -44,9 +37,9 @@ bool readPiece(std::string_view piece, Attribute& attribute, int stateCount, std
     const auto dash = plain.find('-');
     int first = 0;
     int last = 0;
-    const bool number = readInt(std::string_view(plain).substr(0, dash), first);
+    const bool number = readWholeNumber(std::string_view(plain).substr(0, dash), first);
     last = first;
-    if (!number || (dash != std::string::npos && !readInt(std::string_view(plain).substr(dash + 1), last)) ||
+    if (!number || (dash != std::string::npos && !readWholeNumber(std::string_view(plain).substr(dash + 1), last)) ||
         first < 1 || last < first || last > stateCount) {
         why = "\"" + std::string(piece) + "\" is no state of 1.." + std::to_string(stateCount) + ", nor V, U or -";
         return false;
@@ -61,7 +54,7 @@ std::optional<Attribute> readAttribute(std::string_view word, std::string& why) 
     std::size_t digits = 0;
     while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9') ++digits;
     Attribute attribute;
-    if (digits == 0 || !readInt(word.substr(0, digits), attribute.character) || attribute.character < 1 ||
+    if (digits == 0 || !readWholeNumber(word.substr(0, digits), attribute.character) || attribute.character < 1 ||
         attribute.character > kMaxDeltaCharacters) {
         why = "an attribute starts with a character number, as in \"3,1/2\", not \"" + std::string(word) + "\"";
         return std::nullopt;
