@@ -32,6 +32,12 @@ bool readNumbered(const Piece& piece, int& number, Piece& rest) {
     return true;
 }
 
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+}
+
 Character& characterAt(Dataset& dataset, int number) {
     if (dataset.characters.size() < static_cast<std::size_t>(number))
         dataset.characters.resize(static_cast<std::size_t>(number));
@@ -63,15 +69,15 @@ void readCharacterList(const Source& source, Piece data) {
             source.problem(block.offset, "character " + std::to_string(number) + " has no feature text");
             continue;
         }
-        character.feature = std::string(parts.front().text);
+        character.feature = trimmed(parts.front().text);
         for (std::size_t p = 1; p < parts.size(); ++p) {
             int state = 0;
             Piece text;
             if (readNumbered(parts[p], state, text) && state == static_cast<int>(character.states.size()) + 1 &&
                 state <= kMaxDeltaStates) {
-                character.states.emplace_back(text.text);
+                character.states.push_back(trimmed(text.text));
             } else if (p == 1 && parts.size() == 2) {
-                character.units = std::string(parts[p].text);  // a numeric character's units
+                character.units = trimmed(parts[p].text);  // a numeric character's units
             } else {
                 source.problem(parts[p].offset, "character " + std::to_string(number) + ": expected state " +
                                                     std::to_string(character.states.size() + 1) + ", as in \"" +
