@@ -28,8 +28,11 @@ declare -A MAX_LEN=(
     [jpeg]=4096
     [bitmap]=2048
     [engine]=16384
+    [genus_table]=4096
+    [delta_dataset]=8192
 )
-ALL_TARGETS=(settings interface_texts genus_list character_file record_file help_file jpeg bitmap engine)
+ALL_TARGETS=(settings interface_texts genus_list character_file record_file help_file jpeg bitmap engine genus_table
+    delta_dataset)
 TARGETS=("$@")
 [ ${#TARGETS[@]} -gt 0 ] || TARGETS=("${ALL_TARGETS[@]}")
 for target in "${TARGETS[@]}"; do

@@ -8,11 +8,13 @@ namespace {
 
 const std::string kClosingLine = ".";
 
-// Reads the state lines of one block into `row`; false when the file ends first.
-bool readStates(LineReader& reader, CharacterRow& row, bool& statesCut, bool& anyText) {
+// Reads the state lines of one block into `row`, counting them in `lines`; false when the
+// file ends first.
+bool readStates(LineReader& reader, CharacterRow& row, bool& statesCut, bool& anyText, int& lines) {
     std::size_t states = 0;
     while (!reader.atEnd()) {
         std::string line = reader.readLine(kSlotWidth);
+        ++lines;
         if (line == kClosingLine) {
             row.slots[states] = kClosingLine;
             return true;
@@ -34,13 +36,16 @@ CharacterFileRead readCharacterFile(std::streambuf& in, CharacterTable& table) {
     LineReader reader(in);
     CharacterFileRead read;
     CharacterRow beyondTheTable;  // blocks after the 42nd are read here and dropped
+    int lines = 0;
     for (int number = 1; !reader.atEnd(); ++number) {
         const bool inTable = number <= kMaxCharacters;
         CharacterRow& row = inTable ? table[static_cast<std::size_t>(number - 1)] : beyondTheTable;
+        if (inTable) read.startLines.push_back(lines + 1);
         row.name = reader.readLine(kSlotWidth);
+        ++lines;
         bool statesCut = false;
         bool anyText = !row.name.empty();
-        const bool closed = readStates(reader, row, statesCut, anyText);
+        const bool closed = readStates(reader, row, statesCut, anyText, lines);
         if (statesCut && inTable) read.cuts.statesCut.push_back(number);
         if (!closed) {
             read.cuts.unfinishedCharacter = number;
@@ -51,6 +56,7 @@ CharacterFileRead readCharacterFile(std::streambuf& in, CharacterTable& table) {
             else ++read.unusedCharacters;
         } else if (inTable) {
             row = CharacterRow{};
+            read.startLines.pop_back();
         }
         if (!closed) break;
     }

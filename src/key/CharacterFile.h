@@ -39,6 +39,9 @@ struct CharacterFileRead {
     // Blocks after the 42nd: the species file still holds a value line for each of them.
     int unusedCharacters = 0;
     CharacterFileCuts cuts;
+    // The line each block of the table starts at (its name line), for the key authors'
+    // check: a finding names the line a key author has to change.
+    std::vector<int> startLines;
 };
 
 // Reads character blocks into rows 1, 2, ... of `table` (which the caller has emptied):

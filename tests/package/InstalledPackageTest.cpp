@@ -72,6 +72,18 @@ TEST_F(InstalledPackageTest, PackageDeclaresItsLibrariesAndShipsTheKeyReadOnly) 
     EXPECT_FALSE(QFileInfo::exists(install_.installed(kKey + QStringLiteral("/SpxInit.txt"))));
 }
 
+TEST_F(InstalledPackageTest, KeyToolIsInstalledWithItsManPageAndChecksTheInstalledKey) {
+    EXPECT_TRUE(QFileInfo::exists(install_.installed(QStringLiteral("share/man/man1/sporix-key.1.gz"))));
+    const QString tool = install_.installed(QStringLiteral("bin/sporix-key"));
+    const CommandResult help = runCommand(tool, {QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.contains(QStringLiteral("usage: sporix-key COMMAND"))) << help.output.toStdString();
+    const CommandResult check =
+        runCommand(tool, {QStringLiteral("check"), QStringLiteral("--quiet"), install_.installed(kKey)});
+    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+    EXPECT_TRUE(check.output.contains(QStringLiteral("genera checked: 0 errors"))) << check.output.toStdString();
+}
+
 TEST_F(InstalledPackageTest, DesktopEntryIconAndMetadataAreComplete) {
     const QString entry = install_.installed(QStringLiteral("share/applications/sporix.desktop"));
     const CommandResult desktop = runCommand(QStringLiteral("desktop-file-validate"), {entry});

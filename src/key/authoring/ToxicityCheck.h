@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Finding.h"
+#include "GenusList.h"
+#include "SpeciesFileCheck.h"
+#include "WorkFolder.h"
+
+namespace sporix::authoring {
+
+// The genus's optional marks of danger, "<FOLDER>.TOX": what its reader refuses, marks
+// for codes that name no species of the genus, and marks on a code that two records share.
+void checkToxicityFile(const WorkFolder& folder, const GenusEntry& genus, const SpeciesRecords& records,
+                       Findings& findings);
+
+}  // namespace sporix::authoring

@@ -1,0 +1,98 @@
+#include "DeltaDirectives.h"
+
+#include <array>
+
+namespace sporix::authoring::delta {
+
+namespace {
+
+constexpr std::size_t kSignificantLetters = 3;
+constexpr std::size_t kMaxPhraseWords = 4;
+
+struct KnownPhrase {
+    std::array<const char*, 4> words;
+    DirectiveKind kind;
+};
+
+// Longer phrases first, so that a phrase that begins another is not taken for it.
+const KnownPhrase kKnown[] = {
+    {{"NUMBER", "OF", "CHARACTERS", nullptr}, DirectiveKind::NumberOfCharacters},
+    {{"NUMBERS", "OF", "STATES", nullptr}, DirectiveKind::NumbersOfStates},
+    {{"CHARACTER", "TYPES", nullptr, nullptr}, DirectiveKind::CharacterTypes},
+    {{"CHARACTER", "LIST", nullptr, nullptr}, DirectiveKind::CharacterList},
+    {{"CHARACTER", "NOTES", nullptr, nullptr}, DirectiveKind::CharacterNotes},
+    {{"IMPLICIT", "VALUES", nullptr, nullptr}, DirectiveKind::ImplicitValues},
+    {{"DEPENDENT", "CHARACTERS", nullptr, nullptr}, DirectiveKind::DependentCharacters},
+    {{"ITEM", "DESCRIPTIONS", nullptr, nullptr}, DirectiveKind::ItemDescriptions},
+};
+
+bool isUpperWord(std::string_view word) {
+    if (word.empty()) return false;
+    for (const char c : word) {
+        if (c < 'A' || c > 'Z') return false;
+    }
+    return true;
+}
+
+bool sameWord(std::string_view written, const char* known) {
+    const std::string_view full(known);
+    return written.substr(0, kSignificantLetters) == full.substr(0, kSignificantLetters);
+}
+
+// The known phrase that the words written begin with, and how many words it takes.
+DirectiveKind phraseKind(const std::vector<Piece>& words, std::size_t& taken) {
+    for (const KnownPhrase& known : kKnown) {
+        std::size_t n = 0;
+        while (n < known.words.size() && known.words[n] != nullptr && n < words.size() &&
+               sameWord(words[n].text, known.words[n]))
+            ++n;
+        if (n < known.words.size() && known.words[n] != nullptr) continue;
+        taken = n;
+        return known.kind;
+    }
+    taken = 0;
+    return DirectiveKind::Other;
+}
+
+// The offsets of the "*" that start directives.
+std::vector<std::size_t> directiveStarts(std::string_view file) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < file.size();) {
+        if (file[at] == '<') {
+            at = skipComment(file, at);
+            continue;
+        }
+        if (file[at] == '*' && (at == 0 || isBlank(file[at - 1]))) starts.push_back(at);
+        ++at;
+    }
+    return starts;
+}
+
+Directive readDirective(std::string_view file, std::size_t start, std::size_t end) {
+    const Piece body{file.substr(start + 1, end - start - 1), start + 1};
+    std::vector<Piece> words;
+    for (const Piece& word : splitWords(body)) {
+        if (words.size() == kMaxPhraseWords || !isUpperWord(word.text)) break;
+        words.push_back(word);
+    }
+    std::size_t taken = 0;
+    Directive directive;
+    directive.kind = phraseKind(words, taken);
+    const std::size_t dataStart = taken == 0 ? body.offset : words[taken - 1].offset + words[taken - 1].text.size();
+    directive.data = {file.substr(dataStart, end - dataStart), dataStart};
+    return directive;
+}
+
+}  // namespace
+
+std::vector<Directive> splitDirectives(std::string_view file) {
+    const auto starts = directiveStarts(file);
+    std::vector<Directive> directives;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : file.size();
+        directives.push_back(readDirective(file, starts[i], end));
+    }
+    return directives;
+}
+
+}  // namespace sporix::authoring::delta
