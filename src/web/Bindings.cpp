@@ -51,6 +51,7 @@ EMSCRIPTEN_BINDINGS(sporix) {
     class_<PagePlayer>("Player")
         .constructor<const std::string&, emscripten::val>()
         .function("activate", &forward<&WebPlayer::activate>)
+        .function("openGenera", &forward<&WebPlayer::openGenera>)
         .function("chooseGenus", &forward<&WebPlayer::chooseGenus, int>)
         .function("chooseState", &forward<&WebPlayer::chooseState, int, int>)
         .function("clearAll", &forward<&WebPlayer::clearAll>)

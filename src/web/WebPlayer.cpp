@@ -9,11 +9,9 @@ std::string WebPlayer::update() { return updateJson(messages_.take(), program_.v
 
 std::string WebPlayer::activate() { return after(&KeyProgram::N31Click); }
 
-std::string WebPlayer::chooseGenus(int item) {
-    program_.Genera1Click();
-    program_.GenusItemClick(item);
-    return update();
-}
+std::string WebPlayer::openGenera() { return after(&KeyProgram::Genera1Click); }
+
+std::string WebPlayer::chooseGenus(int item) { return after(&KeyProgram::GenusItemClick, item); }
 
 std::string WebPlayer::chooseState(int row, int item) {
     const auto& rows = program_.views().main.rows;

@@ -35,7 +35,8 @@ public:
     WebPlayer& operator=(const WebPlayer&) = delete;
 
     std::string activate();                  // the main window becomes active again
-    std::string chooseGenus(int item);       // the Genera menu opened, then item 1..30
+    std::string openGenera();                // the Genera menu opens
+    std::string chooseGenus(int item);       // its item 1..30
     std::string chooseState(int row, int item);  // row 1..42; item of its list, -1 for none
     std::string clearAll();
     std::string stepBack();
