@@ -18,8 +18,9 @@ import sys
 from pathlib import Path
 
 PAGE = Path(__file__).resolve().parent
-PAGE_FILES = ["index.html", "style.css", "icon.svg", "manifest.webmanifest",
-              "js/app.js", "js/keyfiles.js", "js/render.js", "js/windows.js"]
+ICON = PAGE.parent / "packaging" / "icons" / "sporix.svg"
+PAGE_FILES = ["index.html", "style.css", "manifest.webmanifest",
+              "js/app.js", "js/dom.js", "js/keyfiles.js", "js/pictures.js", "js/render.js", "js/windows.js"]
 MODULE_FILES = ["sporix.js", "sporix.wasm"]
 PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
 # Written by the program itself; on the site the settings live in the browser.
@@ -105,6 +106,7 @@ def copy_page(module, out, digest):
     for name in PAGE_FILES:
         shutil.copyfile(PAGE / name, out / name)
         digest.update(name.encode() + b"\0" + (PAGE / name).read_bytes())
+    shutil.copyfile(ICON, out / "icon.svg")
     for name in MODULE_FILES:
         shutil.copyfile(module / name, out / name)
         digest.update(name.encode() + b"\0" + (module / name).read_bytes())
@@ -112,7 +114,7 @@ def copy_page(module, out, digest):
 
 def write_service_worker(out, version):
     text = (PAGE / "sw.js").read_text(encoding="utf-8")
-    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./"] + PAGE_FILES + MODULE_FILES))
+    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg"] + PAGE_FILES + MODULE_FILES))
     (out / "sw.js").write_text(text, encoding="utf-8")
 
 

@@ -18,7 +18,7 @@ export class Session {
     }
 
     genusCount() {
-        return this.views.main.genusItems.filter((item) => item !== '-').length;
+        return this.views.main.genusItems.filter((item) => item !== '-' && item !== '').length;
     }
 
     // Row numbers (1..42) with states to choose; in the second kind only those still open.
