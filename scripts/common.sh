@@ -31,5 +31,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-
 PACKAGE_PACKAGES=(dpkg-dev file)
 # The package's tests check the desktop entry and the AppStream metadata.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream)
+# The web player: Emscripten (with clang and node), the site's assembler, the browser test.
+WEB_PACKAGES=(emscripten nodejs python3 chromium)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -19,6 +19,9 @@ cmake --build "$BUILD_DIR" -j "$JOBS"
 step "Running every test"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 
+step "The web player: same results as the desktop engine, and the page in headless Chromium"
+"$SPORIX_ROOT/tests/web/run.sh" "$BUILD_DIR"
+
 # Installing the package changes the machine, so only CI's throwaway machine does it.
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     step "Installing the Debian package and starting it as two users"

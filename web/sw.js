@@ -30,8 +30,5 @@ self.addEventListener('activate', (event) => {
 
 self.addEventListener('fetch', (event) => {
     if (event.request.method !== 'GET') return;
-    event.respondWith((async () => {
-        const cache = await caches.open(CACHE);
-        return (await cache.match(event.request, {ignoreSearch: true})) ?? fetch(event.request);
-    })());
+    event.respondWith((async () => (await caches.match(event.request, {cacheName: CACHE})) ?? fetch(event.request))());
 });

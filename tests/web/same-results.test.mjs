@@ -46,7 +46,7 @@ async function compareWithDesktop(t, siteDir) {
         maxBuffer: 1 << 30,
         env: {...process.env, QT_QPA_PLATFORM: 'offscreen'},
     });
-    assert.equal(desktop.status, 0, desktop.stderr.toString());
+    assert.equal(desktop.status, 0, `${DRIVER}: ${desktop.error ?? desktop.stderr}`);
     const lines = desktop.stdout.toString('utf8').split('\n').slice(0, -1);
     assert.equal(lines.length, session.updates.length, 'one update per step');
     lines.forEach((line, i) => {
