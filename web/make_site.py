@@ -4,8 +4,10 @@
     make_site.py --module DIR --key DIR --out DIR
     make_site.py --key DIR --out DIR --key-only      (only out/key/ and out/key.json)
 
-The key's files are copied byte for byte. key.json lists them, with the size of every
-picture as its header gives it (the page tells the engine which pictures it can show).
+The key's files are copied byte for byte into out/key/. key.json lists them, with the size
+of every picture as its header gives it (the page tells the engine which pictures it can
+show). The text files are also packed one after the other into key-texts.bin, so that the
+page fetches them in one request; key.json gives each its offset there.
 The site's digest names the service worker's cache, so a changed key or page is fetched
 anew at the next visit with a signal.
 """
@@ -88,15 +90,21 @@ def copy_key(key, out, digest):
     if target.exists():
         shutil.rmtree(target)
     files = []
+    texts = bytearray()
     for path, name in key_files(key):
         destination = target / name
         destination.parent.mkdir(parents=True, exist_ok=True)
         shutil.copyfile(path, destination)
-        entry = {"path": name, "size": path.stat().st_size}
+        data = path.read_bytes()
+        entry = {"path": name, "size": len(data)}
         if path.suffix.lower() in PICTURE_EXTENSIONS:
             entry["picture"] = picture_size(path)
+        else:
+            entry["offset"] = len(texts)
+            texts += data
         files.append(entry)
-        digest.update(name.encode("utf-8") + b"\0" + path.read_bytes())
+        digest.update(name.encode("utf-8") + b"\0" + data)
+    (out / "key-texts.bin").write_bytes(texts)
     return files
 
 
@@ -114,7 +122,7 @@ def copy_page(module, out, digest):
 
 def write_service_worker(out, version):
     text = (PAGE / "sw.js").read_text(encoding="utf-8")
-    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg"] + PAGE_FILES + MODULE_FILES))
+    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg", "key-texts.bin"] + PAGE_FILES + MODULE_FILES))
     (out / "sw.js").write_text(text, encoding="utf-8")
 
 

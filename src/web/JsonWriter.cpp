@@ -36,34 +36,16 @@ void JsonWriter::beforeValue() {
     empty_.back() = false;
 }
 
-void JsonWriter::open(char bracket) {
+JsonWriter& JsonWriter::open(char bracket) {
     beforeValue();
     out_.push_back(bracket);
     empty_.push_back(true);
+    return *this;
 }
 
-void JsonWriter::close(char bracket) {
+JsonWriter& JsonWriter::close(char bracket) {
     out_.push_back(bracket);
     empty_.pop_back();
-}
-
-JsonWriter& JsonWriter::beginObject() {
-    open('{');
-    return *this;
-}
-
-JsonWriter& JsonWriter::endObject() {
-    close('}');
-    return *this;
-}
-
-JsonWriter& JsonWriter::beginArray() {
-    open('[');
-    return *this;
-}
-
-JsonWriter& JsonWriter::endArray() {
-    close(']');
     return *this;
 }
 

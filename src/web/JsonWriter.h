@@ -10,10 +10,10 @@ namespace sporix {
 // given as UTF-8 and escaped where JSON needs it.
 class JsonWriter {
 public:
-    JsonWriter& beginObject();
-    JsonWriter& endObject();
-    JsonWriter& beginArray();
-    JsonWriter& endArray();
+    JsonWriter& beginObject() { return open('{'); }
+    JsonWriter& endObject() { return close('}'); }
+    JsonWriter& beginArray() { return open('['); }
+    JsonWriter& endArray() { return close(']'); }
     JsonWriter& key(std::string_view name);
     JsonWriter& string(std::string_view utf8);
     JsonWriter& number(long long value);
@@ -24,8 +24,8 @@ public:
 
 private:
     void beforeValue();
-    void open(char bracket);
-    void close(char bracket);
+    JsonWriter& open(char bracket);
+    JsonWriter& close(char bracket);
 
     std::string out_;
     std::vector<bool> empty_;  // per open container: nothing written in it yet

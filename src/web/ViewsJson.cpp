@@ -27,13 +27,12 @@ void number(JsonWriter& json, const char* name, int value) { json.key(name).numb
 
 void picture(JsonWriter& json, const char* name, const PictureHandle& shown) {
     json.key(name);
-    const auto* onPage = dynamic_cast<const WebPicture*>(shown.get());
     if (!shown) {
         json.null();
         return;
     }
     json.beginObject();
-    if (onPage) json.key("file").string(onPage->file());
+    if (const auto* onPage = dynamic_cast<const WebPicture*>(shown.get())) json.key("file").string(onPage->file());
     number(json, "width", shown->width());
     number(json, "height", shown->height());
     json.endObject();
@@ -95,47 +94,39 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
     json.endObject();
 }
 
-void shownWindow(JsonWriter& json, const ShownWindow& window) {
-    flag(json, "visible", window.visible);
-    number(json, "showCount", window.showCount);
+// A window's object: whether and how often it was shown, its caption, then `contents`.
+template <typename Contents>
+void window(JsonWriter& json, const char* name, const ShownWindow& shown, const std::string& caption, Contents contents) {
+    json.key(name).beginObject();
+    flag(json, "visible", shown.visible);
+    number(json, "showCount", shown.showCount);
+    text(json, "caption", caption);
+    contents();
+    json.endObject();
 }
 
 void otherWindows(JsonWriter& json, const WindowViews& views) {
-    json.key("help").beginObject();
-    shownWindow(json, views.help);
-    text(json, "caption", views.help.caption);
-    lines(json, "memoLines", views.help.memoLines);
-    json.endObject();
-
+    const HelpWindowView& help = views.help;
+    window(json, "help", help, help.caption, [&] { lines(json, "memoLines", help.memoLines); });
     const DescriptionWindowView& description = views.description;
-    json.key("description").beginObject();
-    shownWindow(json, description);
-    text(json, "caption", description.caption);
-    lines(json, "memoLines", description.memoLines);
-    flag(json, "memoSilver", description.memoSilver);
-    picture(json, "image1", description.image1);
-    text(json, "slideCaption", description.slideCaption);
-    flag(json, "slideEnabled", description.slideEnabled);
-    text(json, "closeCaption", description.closeCaption);
-    json.endObject();
-
-    json.key("slide").beginObject();
-    shownWindow(json, views.slide);
-    text(json, "caption", views.slide.caption);
-    picture(json, "image1", views.slide.image1);
-    json.endObject();
-
+    window(json, "description", description, description.caption, [&] {
+        lines(json, "memoLines", description.memoLines);
+        flag(json, "memoSilver", description.memoSilver);
+        picture(json, "image1", description.image1);
+        text(json, "slideCaption", description.slideCaption);
+        flag(json, "slideEnabled", description.slideEnabled);
+        text(json, "closeCaption", description.closeCaption);
+    });
+    window(json, "slide", views.slide, views.slide.caption, [&] { picture(json, "image1", views.slide.image1); });
     const ComparisonWindowView& comparison = views.comparison;
-    json.key("comparison").beginObject();
-    shownWindow(json, comparison);
-    text(json, "caption", comparison.caption);
-    json.key("labels");
-    lines(json, comparison.labels);
-    json.key("memos").beginArray();
-    for (const auto& memo : comparison.memos) lines(json, memo);
-    json.endArray();
-    number(json, "scrollToTopCount", comparison.scrollToTopCount);
-    json.endObject();
+    window(json, "comparison", comparison, comparison.caption, [&] {
+        json.key("labels");
+        lines(json, comparison.labels);
+        json.key("memos").beginArray();
+        for (const auto& memo : comparison.memos) lines(json, memo);
+        json.endArray();
+        number(json, "scrollToTopCount", comparison.scrollToTopCount);
+    });
 }
 
 }  // namespace

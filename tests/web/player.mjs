@@ -13,7 +13,7 @@ export async function startPlayer(moduleDir, siteDir) {
     // This Emscripten fetches its .wasm by URL wherever fetch exists; node is given the bytes.
     const module = await createSporixModule({wasmBinary: await readFile(path.join(moduleDir, 'sporix.wasm'))});
     const manifest = JSON.parse(await readFile(path.join(siteDir, 'key.json'), 'utf8'));
-    await loadKey(module.FS, manifest, (file) => readFile(path.join(siteDir, 'key', file)));
+    loadKey(module.FS, manifest, await readFile(path.join(siteDir, 'key-texts.bin')));
     return {module, player: new module.Player(KEY_ROOT, pictureSizes(manifest))};
 }
 

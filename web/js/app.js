@@ -3,7 +3,7 @@
 // searching) live in the browser's local storage; the engine's settings file is seeded
 // from there and copied back after every action.
 import {byId} from './dom.js';
-import {KEY_ROOT, keyUrl, loadKey, pictureSizes} from './keyfiles.js';
+import {KEY_ROOT, loadKey, pictureSizes} from './keyfiles.js';
 import {renderMain} from './render.js';
 import {anyWindowVisible, frontWindow, renderWindows} from './windows.js';
 
@@ -132,9 +132,8 @@ function registerServiceWorker() {
 
 async function start() {
     registerServiceWorker();
-    const manifest = await (await fetch('key.json')).json();
-    const module = await window.createSporixModule();
-    await loadKey(module.FS, manifest, (path) => fetchBytes(keyUrl(path)));
+    const [manifest, module] = await Promise.all([fetch('key.json').then((r) => r.json()), window.createSporixModule()]);
+    loadKey(module.FS, manifest, await fetchBytes('key-texts.bin'));
     seedSettings(module.FS);
     const page = new Page(new module.Player(KEY_ROOT, pictureSizes(manifest)), module.FS);
     page.listen();

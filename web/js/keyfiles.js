@@ -19,22 +19,16 @@ function makeFolders(FS, path) {
     }
 }
 
-// Writes every file of the key under KEY_ROOT: the text files with their bytes, which
-// `read(path)` resolves; the pictures empty, since the browser draws them from the site and
-// the engine only asks whether they are there.
-export async function loadKey(FS, manifest, read, parallel = 8) {
+// Writes every file of the key under KEY_ROOT: the text files with their bytes, cut from
+// `texts` (the site's key-texts.bin); the pictures empty, since the browser draws them from
+// the site and the engine only asks whether they are there.
+export function loadKey(FS, manifest, texts) {
     if (!FS.analyzePath(KEY_ROOT).exists) FS.mkdir(KEY_ROOT);
-    for (const entry of manifest.files) makeFolders(FS, entry.path);
-    const texts = manifest.files.filter((entry) => !isPicture(entry));
-    for (const entry of manifest.files.filter(isPicture)) FS.writeFile(`${KEY_ROOT}/${entry.path}`, new Uint8Array(0));
-    let next = 0;
-    const worker = async () => {
-        while (next < texts.length) {
-            const entry = texts[next++];
-            FS.writeFile(`${KEY_ROOT}/${entry.path}`, await read(entry.path));
-        }
-    };
-    await Promise.all(Array.from({length: parallel}, worker));
+    for (const entry of manifest.files) {
+        makeFolders(FS, entry.path);
+        const bytes = isPicture(entry) ? new Uint8Array(0) : texts.subarray(entry.offset, entry.offset + entry.size);
+        FS.writeFile(`${KEY_ROOT}/${entry.path}`, bytes);
+    }
 }
 
 // The page's answer to the engine's "can you show this picture, and how large is it?".
