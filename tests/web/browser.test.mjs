@@ -3,13 +3,17 @@
 // stops and the player goes on from the service worker's cache. Screenshots go to
 // SPORIX_SCREENSHOTS (default build/web-screenshots).
 import assert from 'node:assert/strict';
-import {mkdir} from 'node:fs/promises';
+import {execFileSync} from 'node:child_process';
+import {cp, mkdir, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
+import os from 'node:os';
 import path from 'node:path';
 import test from 'node:test';
+import {fileURLToPath} from 'node:url';
 
 import {PHONE, launch, serve} from './browser.mjs';
 
 const SITE_DIR = process.env.SPORIX_SITE_DIR;
+const MAKE_SITE = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../web/make_site.py');
 const SHOTS = process.env.SPORIX_SCREENSHOTS ?? path.resolve(SITE_DIR, '../web-screenshots');
 
 async function shot(page, name) {
@@ -192,4 +196,27 @@ test('a desk-sized window shows characters and results side by side', async (t) 
     await pictureShown(page, '#description-picture img');
     await shot(page, 'desk-description');
     assert.deepEqual(errors, [], 'no script errors');
+});
+
+// Texts of the key are data: markup in them shows as the characters it is made of.
+test('markup in the key shows as text', async (t) => {
+    const key = await mkdtemp(path.join(os.tmpdir(), 'sporix-markup-'));
+    t.after(() => rm(key, {recursive: true, force: true}));
+    await cp(process.env.SPORIX_KEY_DIR, path.join(key, 'key'), {recursive: true});
+    const list = path.join(key, 'key', (await readdir(path.join(key, 'key'))).find((n) => /^genuslst\.txt$/i.test(n)));
+    const lines = (await readFile(list, 'latin1')).split('\r\n');
+    lines[2] = '<b id=x>G</b>';
+    await writeFile(list, lines.join('\r\n'), 'latin1');
+    execFileSync('python3', [MAKE_SITE, '--module', process.env.SPORIX_MODULE_DIR, '--key', path.join(key, 'key'), '--out', path.join(key, 'site')]);
+    const server = await serve(path.join(key, 'site'));
+    t.after(() => server.stop());
+    const {page} = await open(await launch(t, PHONE), server.url);
+    await closeMessages(page);
+    await page.click('#start-genera');
+    await closeMessages(page);
+    assert.equal(await page.locator('#genus-items button').first().textContent(), '<b id=x>G</b>');
+    await page.locator('#genus-items button').first().click();
+    await closeMessages(page);
+    assert.match(await page.textContent('#caption'), /<b id=x>G<\/b>$/);
+    assert.equal(await page.locator('#x').count(), 0, 'no element made from the key\'s text');
 });
