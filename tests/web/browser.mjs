@@ -10,16 +10,16 @@ const CHROMIUM = process.env.SPORIX_CHROMIUM ?? '/usr/bin/chromium';
 const FLAGS = ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync'];
 
-// `python3 -m http.server` on a free loopback port; resolves once it listens.
-export function serve(siteDir) {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', siteDir],
+// `python3 -m http.server` on a loopback port (a free one by default); resolves once it listens.
+export function serve(siteDir, port = 0) {
+    const server = spawn('python3', ['-u', '-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', siteDir],
         {stdio: ['ignore', 'pipe', 'ignore']});
     return new Promise((resolve, reject) => {
         let output = '';
         server.stdout.on('data', (chunk) => {
             output += chunk;
-            const port = /port (\d+)/.exec(output)?.[1];
-            if (port) resolve({url: `http://127.0.0.1:${port}/`, stop: () => server.kill()});
+            const listening = /port (\d+)/.exec(output)?.[1];
+            if (listening) resolve({url: `http://127.0.0.1:${listening}/`, port: Number(listening), stop: () => server.kill()});
         });
         server.on('exit', (code) => reject(new Error(`http.server ended (${code}): ${output}`)));
     });

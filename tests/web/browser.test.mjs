@@ -198,23 +198,46 @@ test('a desk-sized window shows characters and results side by side', async (t) 
     assert.deepEqual(errors, [], 'no script errors');
 });
 
-// Texts of the key are data: markup in them shows as the characters it is made of.
-test('markup in the key shows as text', async (t) => {
-    const key = await mkdtemp(path.join(os.tmpdir(), 'sporix-markup-'));
-    t.after(() => rm(key, {recursive: true, force: true}));
-    await cp(process.env.SPORIX_KEY_DIR, path.join(key, 'key'), {recursive: true});
-    const list = path.join(key, 'key', (await readdir(path.join(key, 'key'))).find((n) => /^genuslst\.txt$/i.test(n)));
-    const lines = (await readFile(list, 'latin1')).split('\r\n');
-    lines[2] = '<b id=x>G</b>';
-    await writeFile(list, lines.join('\r\n'), 'latin1');
-    execFileSync('python3', [MAKE_SITE, '--module', process.env.SPORIX_MODULE_DIR, '--key', path.join(key, 'key'), '--out', path.join(key, 'site')]);
-    const server = await serve(path.join(key, 'site'));
+async function buildSite(key, site) {
+    execFileSync('python3', [MAKE_SITE, '--module', process.env.SPORIX_MODULE_DIR, '--key', key, '--out', site]);
+}
+
+async function firstGenusName(page) {
+    await page.click('#start-genera');
+    await closeMessages(page);
+    return page.locator('#genus-items button').first().textContent();
+}
+
+// The site's key changes between two visits: the second visit with a signal brings the new
+// key. Texts of the key are data: markup in them shows as the characters it is made of.
+test('a changed key replaces the cached one at the next visit; markup in it shows as text', async (t) => {
+    const folder = await mkdtemp(path.join(os.tmpdir(), 'sporix-changed-'));
+    t.after(() => rm(folder, {recursive: true, force: true}));
+    const key = path.join(folder, 'key');
+    const site = path.join(folder, 'site');
+    await cp(process.env.SPORIX_KEY_DIR, key, {recursive: true});
+    await buildSite(key, site);
+    let server = await serve(site);
     t.after(() => server.stop());
     const {page} = await open(await launch(t, PHONE), server.url);
     await closeMessages(page);
-    await page.click('#start-genera');
+    const before = await firstGenusName(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+
+    const list = path.join(key, (await readdir(key)).find((name) => /^genuslst\.txt$/i.test(name)));
+    const lines = (await readFile(list, 'latin1')).split('\r\n');
+    lines[2] = '<b id=x>G</b>';
+    await writeFile(list, lines.join('\r\n'), 'latin1');
+    await buildSite(key, site);
+    server.stop();
+    server = await serve(site, server.port);
+    // The old service worker serves this visit; the new one takes over and starts the page again.
+    const version = JSON.parse(await readFile(path.join(site, 'key.json'), 'utf8')).version;
+    await page.reload();
+    await page.waitForFunction((v) => document.body.dataset.ready === v, version, {timeout: 30000});
     await closeMessages(page);
-    assert.equal(await page.locator('#genus-items button').first().textContent(), '<b id=x>G</b>');
+    assert.notEqual(before, '<b id=x>G</b>');
+    assert.equal(await firstGenusName(page), '<b id=x>G</b>', 'the new key, its markup as text');
     await page.locator('#genus-items button').first().click();
     await closeMessages(page);
     assert.match(await page.textContent('#caption'), /<b id=x>G<\/b>$/);
