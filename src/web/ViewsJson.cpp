@@ -96,7 +96,8 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
 
 // A window's object: whether and how often it was shown, its caption, then `contents`.
 template <typename Contents>
-void window(JsonWriter& json, const char* name, const ShownWindow& shown, const std::string& caption, Contents contents) {
+void window(JsonWriter& json, const char* name, const ShownWindow& shown, const std::string& caption,
+            Contents contents) {
     json.key(name).beginObject();
     flag(json, "visible", shown.visible);
     number(json, "showCount", shown.showCount);

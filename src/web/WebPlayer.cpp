@@ -13,16 +13,16 @@ std::string WebPlayer::openGenera() { return after(&KeyProgram::Genera1Click); }
 
 std::string WebPlayer::chooseGenus(int item) { return after(&KeyProgram::GenusItemClick, item); }
 
+// The list's own bytes go back to the engine, so a state is chosen exactly as the desktop's
+// drop-down list chooses it, whatever bytes its text holds.
 std::string WebPlayer::chooseState(int row, int item) {
     const auto& rows = program_.views().main.rows;
     if (row < 1 || row > kMaxCharacters) return update();
+    const auto& items = rows[static_cast<std::size_t>(row - 1)].comboItems;
+    if (item >= static_cast<int>(items.size())) return update();
     std::vector<std::string> texts;
     for (const auto& shown : rows) texts.push_back(shown.comboText);
-    const auto& items = rows[static_cast<std::size_t>(row - 1)].comboItems;
-    std::string& chosen = texts[static_cast<std::size_t>(row - 1)];
-    if (item < 0) chosen.clear();
-    else if (static_cast<std::size_t>(item) < items.size()) chosen = items[static_cast<std::size_t>(item)];
-    else return update();
+    texts[static_cast<std::size_t>(row - 1)] = item < 0 ? std::string() : items[static_cast<std::size_t>(item)];
     program_.ComboBoxChange(texts);
     return update();
 }

@@ -34,9 +34,9 @@ public:
     WebPlayer(const WebPlayer&) = delete;
     WebPlayer& operator=(const WebPlayer&) = delete;
 
-    std::string activate();                  // the main window becomes active again
-    std::string openGenera();                // the Genera menu opens
-    std::string chooseGenus(int item);       // its item 1..30
+    std::string activate();                      // the main window becomes active again
+    std::string openGenera();                    // the Genera menu opens
+    std::string chooseGenus(int item);           // its item 1..30
     std::string chooseState(int row, int item);  // row 1..42; item of its list, -1 for none
     std::string clearAll();
     std::string stepBack();
@@ -47,9 +47,9 @@ public:
     std::string openSpecies(int index);
     std::string compare(const std::vector<int>& tickedItems);
     std::string slide();
-    std::string closeDescription();  // its Close button
+    std::string closeDescription();                      // its Close button
     std::string closeWindow(const std::string& window);  // a close box: help, description, slide, comparison
-    std::string heading(int column);  // a species heading of the comparison, 1..3
+    std::string heading(int column);                     // a species heading of the comparison, 1..3
     std::string help(int language);
     std::string howToStart();
     std::string about();

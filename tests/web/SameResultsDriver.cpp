@@ -57,7 +57,8 @@ const std::map<std::string, Step>& steps() {
         {"activate", [](WebPlayer& p, auto&) { return p.activate(); }},
         {"openGenera", [](WebPlayer& p, auto&) { return p.openGenera(); }},
         {"chooseGenus", [](WebPlayer& p, auto& in) { return p.chooseGenus(number(in)); }},
-        {"chooseState", [](WebPlayer& p, auto& in) {
+        {"chooseState",
+         [](WebPlayer& p, auto& in) {
              const int row = number(in);
              return p.chooseState(row, number(in));
          }},
@@ -68,14 +69,16 @@ const std::map<std::string, Step>& steps() {
         {"language", [](WebPlayer& p, auto& in) { return p.language(number(in)); }},
         {"characterPicture", [](WebPlayer& p, auto& in) { return p.characterPicture(number(in)); }},
         {"openSpecies", [](WebPlayer& p, auto& in) { return p.openSpecies(number(in)); }},
-        {"compare", [](WebPlayer& p, auto& in) {
+        {"compare",
+         [](WebPlayer& p, auto& in) {
              std::string items;
              in >> items;
              return p.compare(itemList(items));
          }},
         {"slide", [](WebPlayer& p, auto&) { return p.slide(); }},
         {"closeDescription", [](WebPlayer& p, auto&) { return p.closeDescription(); }},
-        {"closeWindow", [](WebPlayer& p, auto& in) {
+        {"closeWindow",
+         [](WebPlayer& p, auto& in) {
              std::string window;
              in >> window;
              return p.closeWindow(window);

@@ -90,6 +90,7 @@ export class Session {
     }
 
     helpAndInfo() {
+        this.do('language 6');
         for (let language = 1; language <= 6; ++language) {
             this.do(`help ${language}`);
             this.do('closeWindow help');
