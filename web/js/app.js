@@ -59,6 +59,8 @@ class Page {
             this.ui.ticks.clear();
         }
         const focused = document.activeElement?.dataset?.focusKey;
+        // A further panel (advice on the next character, say) is one more call here, drawing
+        // its part of the update into #panels.
         renderMain(main, this.ui);
         renderWindows(this.views, this.windowOrder);
         if (focused) document.querySelector(`[data-focus-key="${focused}"]`)?.focus();
