@@ -42,6 +42,7 @@ class Page {
         const wasVisible = this.views && anyWindowVisible(this.views);
         const answer = name === 'compare' ? this.player.compare([...this.ui.ticks]) : this.player[name](...args);
         const update = JSON.parse(answer);
+        this.update = update;
         this.views = update.views;
         keepSettings(this.FS);
         if (name === 'characterPicture' && this.views.main.image1Visible) this.ui.resultsOpen = true;
@@ -60,7 +61,7 @@ class Page {
         }
         const focused = document.activeElement?.dataset?.focusKey;
         // A further panel (advice on the next character, say) is one more call here, drawing
-        // its part of the update into #panels.
+        // its part of this.update into #panels.
         renderMain(main, this.ui);
         renderWindows(this.views, this.windowOrder);
         if (focused) document.querySelector(`[data-focus-key="${focused}"]`)?.focus();
