@@ -3,47 +3,13 @@
 // yardstick is one plain read of that file, split into lines.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
-#include "KeyFixture.h"
 #include "LineReader.h"
+#include "MaximalGenus.h"
 
 namespace sporix {
 namespace {
 
-using test::CharacterSpec;
-
-constexpr int kCharacters = kMaxCharacters;
 constexpr int kStates = kMaxStates;
-constexpr int kSpecies = kMaxSpecies;
-
-char codeOf(int state) { return static_cast<char>('A' + state); }
-
-// Value lines with one to three codes, some after ".", as a rich real key has them.
-std::string speciesFileText() {
-    std::mt19937 random(7);
-    std::string text;
-    for (int k = 0; k < kSpecies; ++k) {
-        text += "SP" + std::to_string(100000 + k) + "*species number " + std::to_string(k) + "\r\n";
-        for (int c = 0; c < kCharacters; ++c) {
-            std::string line(1, codeOf(static_cast<int>(random() % kStates)));
-            if (random() % 3 == 0) line += codeOf(static_cast<int>(random() % kStates));
-            if (random() % 4 == 0) line += std::string(".") + codeOf(static_cast<int>(random() % kStates));
-            text += line + "\r\n";
-        }
-    }
-    return text;
-}
-
-std::vector<CharacterSpec> characters() {
-    std::vector<CharacterSpec> all;
-    for (int c = 0; c < kCharacters; ++c) {
-        CharacterSpec character{"Character " + std::to_string(c + 1), {}};
-        for (int s = 0; s < kStates; ++s) character.states.push_back({"state " + std::to_string(s + 1), codeOf(s)});
-        all.push_back(character);
-    }
-    return all;
-}
 
 class NoMessages : public UserMessages {
 public:
@@ -54,11 +20,7 @@ public:
 // A working folder with the maximal genus, and a program that has loaded it.
 struct MaximalGenus {
     MaximalGenus() : work(folder.path()), pictures(work), program(work, messages, pictures) {
-        folder.write("SpxInit.txt", "1\r\n1\r\n");
-        folder.write("InitUK.Txt", test::numberedTexts());
-        folder.write("genuslst.txt", test::crlf({"Max", "MAXIMAL", "Maximal"}));
-        folder.write("MAXIMAL.FEA", test::characterFile(characters()));
-        folder.write("MAXIMAL.SPE", speciesFileText());
+        bench::writeMaximalKey(folder);
         program.N31Click();
         program.Genera1Click();
         program.GenusItemClick(1);

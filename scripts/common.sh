@@ -34,5 +34,7 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils appstream)
 # Every file's licence (REUSE) and the package's Debian policy.
 LICENCE_PACKAGES=(reuse lintian)
+# The web player: Emscripten (with clang and node), the site's assembler, the browser test.
+WEB_PACKAGES=(emscripten nodejs python3 chromium)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -23,6 +23,9 @@ step "Checking every file's licence and the package against Debian policy"
 (cd "$SPORIX_ROOT" && reuse lint)
 "$SPORIX_ROOT/scripts/check-policy.sh" "$BUILD_DIR"/package-test/sporix_*.deb
 
+step "The web player: same results as the desktop engine, and the page in headless Chromium"
+"$SPORIX_ROOT/tests/web/run.sh" "$BUILD_DIR"
+
 # Installing the package changes the machine, so only CI's throwaway machine does it.
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
     step "Installing the Debian package and starting it as two users"

@@ -1,0 +1,77 @@
+#include "WebPlayer.h"
+
+namespace sporix {
+
+WebPlayer::WebPlayer(std::filesystem::path keyFolder, PictureCatalogue& pictures)
+    : folder_(std::move(keyFolder)), pictures_(folder_, pictures), program_(folder_, messages_, pictures_) {}
+
+std::string WebPlayer::update() { return updateJson(messages_.take(), program_.views()); }
+
+std::string WebPlayer::activate() { return after(&KeyProgram::N31Click); }
+
+std::string WebPlayer::openGenera() { return after(&KeyProgram::Genera1Click); }
+
+std::string WebPlayer::chooseGenus(int item) { return after(&KeyProgram::GenusItemClick, item); }
+
+// The list's own bytes go back to the engine, so a state is chosen exactly as the desktop's
+// drop-down list chooses it, whatever bytes its text holds.
+std::string WebPlayer::chooseState(int row, int item) {
+    const auto& rows = program_.views().main.rows;
+    if (row < 1 || row > kMaxCharacters) return update();
+    const auto& items = rows[static_cast<std::size_t>(row - 1)].comboItems;
+    if (item >= static_cast<int>(items.size())) return update();
+    std::vector<std::string> texts;
+    for (const auto& shown : rows) texts.push_back(shown.comboText);
+    texts[static_cast<std::size_t>(row - 1)] = item < 0 ? std::string() : items[static_cast<std::size_t>(item)];
+    program_.ComboBoxChange(texts);
+    return update();
+}
+
+std::string WebPlayer::clearAll() { return after(&KeyProgram::ClearAll1Click); }
+
+std::string WebPlayer::stepBack() { return after(&KeyProgram::Stepback1Click); }
+
+std::string WebPlayer::speedButton() { return after(&KeyProgram::SpeedButton1Click); }
+
+std::string WebPlayer::searchKind(int kind) {
+    if (kind == 1) program_.Usingallspeciesallcharcters1Click();
+    if (kind == 2) program_.Usingrestspeciesafterlastcharacter1Click();
+    return update();
+}
+
+std::string WebPlayer::language(int index) { return after(&KeyProgram::LanguageClick, index); }
+
+std::string WebPlayer::characterPicture(int row) { return after(&KeyProgram::ButtonClick, row); }
+
+std::string WebPlayer::openSpecies(int index) { return after(&KeyProgram::Species1Click, index); }
+
+std::string WebPlayer::compare(const std::vector<int>& tickedItems) {
+    std::vector<bool> ticks(static_cast<std::size_t>(program_.views().main.checkListItems), false);
+    for (const int item : tickedItems) {
+        if (item >= 0 && static_cast<std::size_t>(item) < ticks.size()) ticks[static_cast<std::size_t>(item)] = true;
+    }
+    program_.Comparespecies1Click(ticks);
+    return update();
+}
+
+std::string WebPlayer::slide() { return after(&KeyProgram::SlideClick); }
+
+std::string WebPlayer::closeDescription() { return after(&KeyProgram::CloseClick); }
+
+std::string WebPlayer::closeWindow(const std::string& window) {
+    if (window == "help") program_.HelpFormClose();
+    if (window == "description") program_.DescriptionFormClose();
+    if (window == "slide") program_.SlideFormClose();
+    if (window == "comparison") program_.ComparisonFormClose();
+    return update();
+}
+
+std::string WebPlayer::heading(int column) { return after(&KeyProgram::HeadingClick, column); }
+
+std::string WebPlayer::help(int language) { return after(&KeyProgram::HelpItemClick, language); }
+
+std::string WebPlayer::howToStart() { return after(&KeyProgram::Howtostart1Click); }
+
+std::string WebPlayer::about() { return after(&KeyProgram::AboutProgram1Click); }
+
+}  // namespace sporix

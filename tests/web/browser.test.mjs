@@ -1,0 +1,245 @@
+// The page in headless Chromium, as a user on a phone uses it: a genus, both kinds of
+// searching, step back, a description, a comparison, another language; then the server
+// stops and the player goes on from the service worker's cache. Screenshots go to
+// SPORIX_SCREENSHOTS (default build/web-screenshots).
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {cp, mkdir, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import test from 'node:test';
+import {fileURLToPath} from 'node:url';
+
+import {PHONE, launch, serve} from './browser.mjs';
+
+const SITE_DIR = process.env.SPORIX_SITE_DIR;
+const MAKE_SITE = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../web/make_site.py');
+const SHOTS = process.env.SPORIX_SCREENSHOTS ?? path.resolve(SITE_DIR, '../web-screenshots');
+
+async function shot(page, name) {
+    await mkdir(SHOTS, {recursive: true});
+    await page.screenshot({path: path.join(SHOTS, `${name}.png`)});
+}
+
+async function open(context, url) {
+    const page = context.pages()[0] ?? (await context.newPage());
+    page.setDefaultTimeout(10000);
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready]');
+    return {page, errors};
+}
+
+async function closeMessages(page) {
+    while (await page.locator('#message[open]').count()) await page.click('#message button');
+}
+
+async function menu(page, item) {
+    await page.click('#menu-button');
+    await page.locator('#menu').getByText(item, {exact: true}).first().click();
+    await closeMessages(page);
+}
+
+async function chooseState(page, rowIndex, stateIndex) {
+    const row = page.locator('.row').nth(rowIndex);
+    if ((await row.getAttribute('class')).split(' ').includes('open') === false) await row.locator('.row-head').click();
+    await page.locator('.row.open .state:not(.none)').nth(stateIndex).click();
+    await closeMessages(page);
+}
+
+const texts = (locator) => locator.allTextContents();
+
+// Every visible control a finger can reach is at least 44 × 44 CSS pixels, and nothing
+// runs out of the window sideways.
+async function assertFitsPhone(page, where) {
+    const small = await page.evaluate(() => [...document.querySelectorAll('button, label.tick, input')]
+        .filter((e) => e.getClientRects().length > 0 && !e.closest('label.tick, [hidden]') || e.matches('label.tick'))
+        .map((e) => [e.textContent.trim() || e.id || e.className, e.getBoundingClientRect()])
+        .filter(([, r]) => r.width > 0 && (r.width < 44 || r.height < 44))
+        .map(([name, r]) => `${name} ${Math.round(r.width)}×${Math.round(r.height)}`));
+    assert.deepEqual(small, [], `touch targets under 44 px ${where}`);
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(overflow <= 0, `the page is ${overflow} px wider than the phone ${where}`);
+}
+
+async function pictureShown(page, selector) {
+    await page.waitForFunction((s) => {
+        const image = document.querySelector(s);
+        return image && image.complete && image.naturalWidth > 0;
+    }, selector);
+}
+
+test('a phone identifies in both kinds, compares, switches language, and goes on offline', async (t) => {
+    const server = await serve(SITE_DIR);
+    t.after(() => server.stop());
+    const context = await launch(t, PHONE);
+    const {page, errors} = await open(context, server.url);
+    await closeMessages(page);  // the first start says that there are no settings yet
+    await shot(page, 'phone-start');
+
+    await page.click('#start-genera');
+    await shot(page, 'phone-menu');
+    await closeMessages(page);
+    await page.locator('#genus-items button').first().click();
+    await closeMessages(page);
+    const genusCaption = await page.textContent('#caption');
+    await menu(page, await page.textContent('#kind-1'));
+    assert.ok((await page.locator('.row').count()) > 0, 'the genus has character rows');
+
+    // First kind: a ranked list with percentages, best first.
+    await chooseState(page, 0, 1);
+    await chooseState(page, 1, 0);
+    await shot(page, 'phone-kind1-rows');
+    await assertFitsPhone(page, 'with a row open');
+    await page.click('#results-bar');
+    const percents = (await texts(page.locator('#species .percent'))).map(Number);
+    assert.ok(percents.length > 0, 'species listed with their percentages');
+    assert.deepEqual(percents, [...percents].sort((a, b) => b - a), 'best first');
+    await shot(page, 'phone-kind1-results');
+    await assertFitsPhone(page, 'with the results open');
+
+    // Comparison of the first two ranked species, and a description from its heading.
+    await page.locator('#species .tick input').nth(0).check();
+    await page.locator('#species .tick input').nth(1).check();
+    await page.click('#compare');
+    await closeMessages(page);
+    await page.waitForSelector('#window-comparison:not([hidden])');
+    assert.ok((await page.locator('#comparison-table tbody tr').count()) > 0, 'characters compared');
+    await shot(page, 'phone-comparison');
+    await page.locator('#comparison-table .heading').first().click();
+    await closeMessages(page);
+    await page.waitForSelector('#window-description:not([hidden])');
+    await page.click('#window-description [data-close-window]');
+    await page.click('#window-comparison [data-close-window]');
+
+    // Second kind: the rest species with their number, greyed characters, step back.
+    await menu(page, await page.textContent('#kind-2'));
+    await page.click('#clear-all');
+    await closeMessages(page);
+    if (await page.locator('#results.open').count()) await page.click('#results-bar');
+    await chooseState(page, 0, 0);
+    const afterOne = await page.textContent('#label43');
+    await chooseState(page, 2, 0);
+    await chooseState(page, 4, 0);
+    const afterThree = await page.textContent('#label43');
+    assert.match(afterThree, /\d/, 'the rest species are counted');
+    await page.click('#step-back');
+    await closeMessages(page);
+    await page.click('#step-back');
+    await closeMessages(page);
+    assert.equal(await page.textContent('#label43'), afterOne, 'two steps back: the count after the first choice');
+    await shot(page, 'phone-kind2');
+
+    // A description with its drawing and slide.
+    await page.click('#results-bar');
+    await page.locator('#species .species-name').first().click();
+    await closeMessages(page);
+    await page.waitForSelector('#window-description:not([hidden])');
+    assert.ok((await page.textContent('#description-text')).trim().length > 0, 'description text');
+    await pictureShown(page, '#description-picture img');
+    await shot(page, 'phone-description');
+    await assertFitsPhone(page, 'in the description');
+    await page.click('#description-slide');
+    await pictureShown(page, '#slide-picture img');
+    await shot(page, 'phone-slide');
+    await page.click('#window-slide [data-close-window]');
+    await page.click('#description-close');
+    await closeMessages(page);
+
+    // Another language; it is kept for the next visit.
+    const englishClear = await page.textContent('#clear-all');
+    await menu(page, 'Deutsch');
+    const germanClear = await page.textContent('#clear-all');
+    assert.notEqual(germanClear, englishClear, 'the captions change with the language');
+
+    // Offline: the server stops, the page comes back from the service worker's cache.
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    server.stop();
+    await page.reload();
+    await page.waitForSelector('body[data-ready]');
+    await closeMessages(page);
+    assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'served by the service worker');
+    assert.equal(await page.textContent('#clear-all'), germanClear, 'the language was kept');
+    await page.click('#start-genera');
+    await closeMessages(page);
+    await page.locator('#genus-items button').first().click();
+    await closeMessages(page);
+    assert.notEqual(await page.textContent('#caption'), genusCaption, 'the caption is German now');
+    await chooseState(page, 0, 0);
+    await page.click('#results-bar');
+    await page.locator('#species .species-name').first().click();
+    await closeMessages(page);
+    await pictureShown(page, '#description-picture img');
+    await shot(page, 'phone-offline-description');
+    assert.deepEqual(errors, [], 'no script errors');
+});
+
+test('a desk-sized window shows characters and results side by side', async (t) => {
+    const server = await serve(SITE_DIR);
+    t.after(() => server.stop());
+    const context = await launch(t, {viewport: {width: 1280, height: 800}});
+    const {page, errors} = await open(context, server.url);
+    await closeMessages(page);
+    await page.click('#start-genera');
+    await closeMessages(page);
+    await page.locator('#genus-items button').first().click();
+    await closeMessages(page);
+    await chooseState(page, 0, 2);
+    await chooseState(page, 3, 1);
+    const rows = await page.locator('#characters').boundingBox();
+    const results = await page.locator('#results').boundingBox();
+    assert.ok(results.x >= rows.x + rows.width, 'the results stand right of the characters');
+    await shot(page, 'desk-search');
+    await page.locator('#species .species-name').first().click();
+    await closeMessages(page);
+    await pictureShown(page, '#description-picture img');
+    await shot(page, 'desk-description');
+    assert.deepEqual(errors, [], 'no script errors');
+});
+
+async function buildSite(key, site) {
+    execFileSync('python3', [MAKE_SITE, '--module', process.env.SPORIX_MODULE_DIR, '--key', key, '--out', site]);
+}
+
+async function firstGenusName(page) {
+    await page.click('#start-genera');
+    await closeMessages(page);
+    return page.locator('#genus-items button').first().textContent();
+}
+
+// The site's key changes between two visits: the second visit with a signal brings the new
+// key. Texts of the key are data: markup in them shows as the characters it is made of.
+test('a changed key replaces the cached one at the next visit; markup in it shows as text', async (t) => {
+    const folder = await mkdtemp(path.join(os.tmpdir(), 'sporix-changed-'));
+    t.after(() => rm(folder, {recursive: true, force: true}));
+    const key = path.join(folder, 'key');
+    const site = path.join(folder, 'site');
+    await cp(process.env.SPORIX_KEY_DIR, key, {recursive: true});
+    await buildSite(key, site);
+    let server = await serve(site);
+    t.after(() => server.stop());
+    const {page} = await open(await launch(t, PHONE), server.url);
+    await closeMessages(page);
+    const before = await firstGenusName(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+
+    const list = path.join(key, (await readdir(key)).find((name) => /^genuslst\.txt$/i.test(name)));
+    const lines = (await readFile(list, 'latin1')).split('\r\n');
+    lines[2] = '<b id=x>G</b>';
+    await writeFile(list, lines.join('\r\n'), 'latin1');
+    await buildSite(key, site);
+    server.stop();
+    server = await serve(site, server.port);
+    // The old service worker serves this visit; the new one takes over and starts the page again.
+    const version = JSON.parse(await readFile(path.join(site, 'key.json'), 'utf8')).version;
+    await page.reload();
+    await page.waitForFunction((v) => document.body.dataset.ready === v, version, {timeout: 30000});
+    await closeMessages(page);
+    assert.notEqual(before, '<b id=x>G</b>');
+    assert.equal(await firstGenusName(page), '<b id=x>G</b>', 'the new key, its markup as text');
+    await page.locator('#genus-items button').first().click();
+    await closeMessages(page);
+    assert.match(await page.textContent('#caption'), /<b id=x>G<\/b>$/);
+    assert.equal(await page.locator('#x').count(), 0, 'no element made from the key\'s text');
+});

@@ -1,0 +1,119 @@
+// The main window's view copied onto the page, as the desktop window copies it onto its
+// controls: character rows, the result lists, the menu and the action bar. Nothing here
+// decides anything; what to show comes from the engine.
+import {actionButton, byId, el, setText} from './dom.js';
+import {pictureElement} from './pictures.js';
+
+// The language items and help items carry fixed captions, as in the desktop menu.
+const LANGUAGES = ['English', 'Nederlands', 'Deutsch', 'Français', 'Italiano', 'Español'];
+const HELP_ITEMS = [['NL Hulp', 2], ['UK Help', 1], ['D Hilfe', 3], ['F Aide', 4], ['I Soccorso', 5], ['S Ayuda', 6]];
+
+const isShown = (row) => row.labelCaption.trim() !== '' || row.comboItems.length > 0 || row.comboText !== '';
+
+function statesOf(row, number, n31Caption) {
+    const states = row.comboItems.map((item, index) =>
+        actionButton(item.trim(), 'chooseState', [number, index], {
+            className: 'state',
+            attrs: {'aria-pressed': item === row.comboText},
+            data: {focusKey: `state-${number}-${index}`},
+        }));
+    if (row.comboText !== '') {
+        states.unshift(actionButton('—', 'chooseState', [number, -1], {className: 'state none', attrs: {'aria-label': '—'}}));
+    }
+    const picture = actionButton('?', 'characterPicture', [number], {
+        className: 'picture-button', disabled: !row.buttonEnabled, title: n31Caption, attrs: {'aria-label': `? ${row.labelCaption}`},
+    });
+    return el('div', {className: 'states'}, [...states, picture]);
+}
+
+function rowElement(row, number, main, ui) {
+    const open = ui.openRow === number;
+    const head = el('button', {
+        className: 'row-head', attrs: {'aria-expanded': open}, data: {toggleRow: number, focusKey: `row-${number}`},
+    }, [el('span', {className: 'row-name', textContent: row.labelCaption}), el('span', {className: 'row-choice', textContent: row.comboText.trim()})]);
+    const classes = ['row', row.comboSilver ? 'silver' : '', row.labelEnabled ? '' : 'greyed', open ? 'open' : ''];
+    return el('li', {className: classes.join(' ').trim()}, open ? [head, statesOf(row, number, main.n31Caption)] : [head]);
+}
+
+function renderRows(main, ui) {
+    const rows = main.rows.map((row, index) => [row, index + 1]).filter(([row]) => isShown(row));
+    byId('rows').replaceChildren(...rows.map(([row, number]) => rowElement(row, number, main, ui)));
+    byId('start').hidden = rows.length > 0;
+    setText('start-genera', main.genera1Caption);
+    setText('start-how', main.howtostart1Caption);
+}
+
+function speciesItem(name, index, main, ui) {
+    const item = el('li', {className: 'species-item'});
+    if (main.checkListVisible && index < main.checkListItems) {
+        const tick = el('input', {type: 'checkbox', checked: ui.ticks.has(index), data: {tick: index}, attrs: {'aria-label': name}});
+        item.append(el('label', {className: 'tick'}, [tick]));
+    }
+    item.append(actionButton(name, 'openSpecies', [index], {className: 'species-name'}));
+    if (main.listBox2Visible && main.listBox2[index] !== undefined) item.append(el('span', {className: 'percent', textContent: main.listBox2[index]}));
+    return item;
+}
+
+function renderResults(main, ui) {
+    setText('label43', main.label43Caption).classList.toggle('greyed', !main.label43Enabled);
+    byId('label44').classList.toggle('greyed', !main.label44Enabled);
+    const speed = setText('speed-button', main.speedButton1Caption);
+    speed.hidden = main.speedButton1Caption === '';
+    speed.disabled = !main.speedButton1Enabled;
+    const illustration = byId('illustration');
+    illustration.hidden = !(main.image1Visible && main.image1);
+    if (illustration.dataset.file !== (main.image1?.file ?? '')) {
+        illustration.dataset.file = main.image1?.file ?? '';
+        illustration.replaceChildren(...(main.image1 ? [pictureElement(main.image1)] : []));
+    }
+    const species = byId('species');
+    species.hidden = !main.listBox1Visible;
+    species.replaceChildren(...main.listBox1.map((name, index) => speciesItem(name, index, main, ui)));
+    const top = main.listBox1Visible && main.listBox1.length > 0 ? `${main.listBox1[0]}  ${main.listBox2[0] ?? ''}`.trim() : '';
+    setText('results-caption', main.label43Caption.trim());
+    setText('results-top', top);
+    byId('results').classList.toggle('open', ui.resultsOpen);
+    byId('results-bar').setAttribute('aria-expanded', ui.resultsOpen);
+}
+
+function menuItem(text, act, args, checked) {
+    const attrs = checked === undefined ? {} : {'aria-checked': checked, role: 'menuitemradio'};
+    return actionButton(text, act, args, {attrs, data: {closeMenu: ''}});
+}
+
+function renderMenu(main) {
+    setText('menu-genera', main.genera1Caption);
+    const genera = main.genusItems.map((name, index) => [name, index + 1]).filter(([name]) => name !== '-' && name !== '');
+    byId('genus-items').replaceChildren(...genera.map(([name, item]) => menuItem(name, 'chooseGenus', [item])));
+    setText('menu-kind', main.kindofsearching1Caption);
+    for (const [id, item] of [['kind-1', main.usingAllSpecies], ['kind-2', main.usingRestSpecies]]) {
+        setText(id, item.caption).setAttribute('aria-checked', item.checked);
+        byId(id).disabled = !item.enabled;
+    }
+    setText('menu-language', main.languageCaption);
+    if (!byId('languages').hasChildNodes()) {
+        byId('languages').replaceChildren(...LANGUAGES.map((name, index) => menuItem(name, 'language', [index + 1])));
+    }
+    setText('menu-info', main.info1Caption);
+    byId('info-items').replaceChildren(
+        menuItem(main.howtostart1Caption, 'howToStart', []),
+        ...HELP_ITEMS.map(([caption, language]) => menuItem(caption, 'help', [language])),
+        menuItem(main.aboutProgram1Caption, 'about', []));
+}
+
+function renderActions(main) {
+    setText('clear-all', main.clearAll1Caption);
+    const stepBack = setText('step-back', main.stepback1.caption);
+    stepBack.hidden = main.stepback1.caption === '';
+    stepBack.disabled = !main.stepback1.enabled;
+    setText('compare', main.comparespecies1.caption).disabled = !main.comparespecies1.enabled;
+}
+
+export function renderMain(main, ui) {
+    document.title = main.caption.trim();
+    setText('caption', main.caption.trim());
+    renderRows(main, ui);
+    renderResults(main, ui);
+    renderMenu(main);
+    renderActions(main);
+}

@@ -1,0 +1,152 @@
+#!/usr/bin/env python3
+"""Assembles the web player's site: the page, the module and a key folder, as static files.
+
+    make_site.py --module DIR --key DIR --out DIR
+    make_site.py --key DIR --out DIR --key-only      (only out/key/ and out/key.json)
+
+The key's files are copied byte for byte into out/key/. key.json lists them, with the size
+of every picture as its header gives it (the page tells the engine which pictures it can
+show). The text files are also packed one after the other into key-texts.bin, so that the
+page fetches them in one request; key.json gives each its offset there.
+The site's digest names the service worker's cache, so a changed key or page is fetched
+anew at the next visit with a signal.
+"""
+import argparse
+import hashlib
+import json
+import shutil
+import struct
+import sys
+from pathlib import Path
+
+PAGE = Path(__file__).resolve().parent
+ICON = PAGE.parent / "packaging" / "icons" / "sporix.svg"
+PAGE_FILES = ["index.html", "style.css", "manifest.webmanifest",
+              "js/app.js", "js/dom.js", "js/keyfiles.js", "js/pictures.js", "js/render.js", "js/windows.js"]
+MODULE_FILES = ["sporix.js", "sporix.wasm"]
+PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
+# Written by the program itself; on the site the settings live in the browser.
+NOT_SERVED = {"spxinit.txt"}
+
+
+def bitmap_size(data):
+    if len(data) < 26 or data[:2] != b"BM":
+        return None
+    header = struct.unpack_from("<I", data, 14)[0]
+    if header == 12:
+        width, height = struct.unpack_from("<HH", data, 18)
+    else:
+        width, height = struct.unpack_from("<ii", data, 18)
+    return width, abs(height)
+
+
+def jpeg_size(data):
+    if data[:2] != b"\xff\xd8":
+        return None
+    at = 2
+    while at + 4 <= len(data):
+        if data[at] != 0xFF:
+            return None
+        marker = data[at + 1]
+        if marker == 0xFF:
+            at += 1
+            continue
+        length = struct.unpack_from(">H", data, at + 2)[0]
+        # Start-of-frame markers (not DHT, JPG, DAC) carry the picture's size.
+        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
+            if at + 9 > len(data):
+                return None
+            height, width = struct.unpack_from(">HH", data, at + 5)
+            return width, height
+        at += 2 + length
+    return None
+
+
+def picture_size(path):
+    data = path.read_bytes()
+    size = bitmap_size(data) if path.suffix.lower() == ".bmp" else jpeg_size(data)
+    if not size or size[0] <= 0 or size[1] <= 0:
+        return None
+    return {"width": size[0], "height": size[1]}
+
+
+def key_files(key):
+    for path in sorted(key.rglob("*")):
+        relative = path.relative_to(key)
+        if not path.is_file() or any(part.startswith(".") for part in relative.parts):
+            continue
+        if relative.as_posix().lower() in NOT_SERVED:
+            continue
+        try:
+            relative.as_posix().encode("utf-8")
+        except UnicodeEncodeError:
+            print(f"{path}: warning: name is not UTF-8; left out", file=sys.stderr)
+            continue
+        yield path, relative.as_posix()
+
+
+def copy_key(key, out, digest):
+    target = out / "key"
+    if target.exists():
+        shutil.rmtree(target)
+    files = []
+    texts = bytearray()
+    for path, name in key_files(key):
+        destination = target / name
+        destination.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copyfile(path, destination)
+        data = path.read_bytes()
+        entry = {"path": name, "size": len(data)}
+        if path.suffix.lower() in PICTURE_EXTENSIONS:
+            entry["picture"] = picture_size(path)
+        else:
+            entry["offset"] = len(texts)
+            texts += data
+        files.append(entry)
+        digest.update(name.encode("utf-8") + b"\0" + data)
+    (out / "key-texts.bin").write_bytes(texts)
+    return files
+
+
+def copy_page(module, out, digest):
+    for name in PAGE_FILES + ["sw.js"]:
+        (out / name).parent.mkdir(parents=True, exist_ok=True)
+    for name in PAGE_FILES:
+        shutil.copyfile(PAGE / name, out / name)
+        digest.update(name.encode() + b"\0" + (PAGE / name).read_bytes())
+    shutil.copyfile(ICON, out / "icon.svg")
+    for name in MODULE_FILES:
+        shutil.copyfile(module / name, out / name)
+        digest.update(name.encode() + b"\0" + (module / name).read_bytes())
+
+
+def write_service_worker(out, version):
+    text = (PAGE / "sw.js").read_text(encoding="utf-8")
+    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg", "key-texts.bin"] + PAGE_FILES + MODULE_FILES))
+    (out / "sw.js").write_text(text, encoding="utf-8")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--module", type=Path, help="folder holding sporix.js and sporix.wasm")
+    parser.add_argument("--key", type=Path, required=True, help="the key's working folder")
+    parser.add_argument("--out", type=Path, required=True)
+    parser.add_argument("--key-only", action="store_true")
+    args = parser.parse_args()
+    if not args.key_only and not args.module:
+        parser.error("--module is needed unless --key-only")
+    args.out.mkdir(parents=True, exist_ok=True)
+    digest = hashlib.sha256()
+    if not args.key_only:
+        copy_page(args.module, args.out, digest)
+    files = copy_key(args.key, args.out, digest)
+    version = digest.hexdigest()[:16]
+    manifest = {"version": version, "files": files}
+    (args.out / "key.json").write_text(json.dumps(manifest, separators=(",", ":")), encoding="utf-8")
+    if not args.key_only:
+        write_service_worker(args.out, version)
+    print(f"{args.out}: {len(files)} key files, version {version}")
+
+
+if __name__ == "__main__":
+    main()
