@@ -139,6 +139,39 @@ const DefectCase kDefects[] = {
     {"MarkForNoSpecies",
      [](const TempFolder& f) { f.write("TESTGEN.TOX", "# marks\r\nTEALPHAS deadly\r\nTEOMEGAS poisonous\r\n"); },
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
+    {"StateTextOverTwentyFive",
+     [](const TempFolder& f) {
+         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), "green and yellow and brownG", stateLine("yellow", 'Y')}));
+     },
+     "TESTGEN.FEA:3: error:", "state-line-long", 1},
+    {"SpeciesDisplayNameOverSixteen",
+     [](const TempFolder& f) {
+         std::string file = smallSpeciesFile();
+         const auto marker = file.find("TEGAMMAS*") + 9;
+         file.replace(marker, file.find('\r', marker) - marker, std::string(46, 'g'));
+         f.write("TESTGEN.SPE", file);
+     },
+     "TESTGEN.SPE:9: warning:", "display-name-width", 0},
+    {"LanguageFileWithFewerCharacters",
+     [](const TempFolder& f) {
+         auto characters = sampleCharacters();
+         characters.pop_back();
+         f.write("TESTGEN.FEI", characterFile(characters));
+     },
+     "TESTGEN.FEI:", "language-characters", 1},
+    {"LoneLineFeedInCharacterFile",
+     [](const TempFolder& f) {
+         std::string file = characterFile(sampleCharacters());
+         file.replace(file.find("\r\n"), 2, "\n");
+         f.write("TESTGEN.FEA", file);
+     },
+     "TESTGEN.FEA:1: error:", "lone-lf", 1},
+    {"DrawingMissing", [](const TempFolder& f) { f.remove("TESTGEN/TEBETASP.BMP"); },
+     "TESTGEN.SPE:5: note:", "no-drawing", 0},
+    {"TranslationMissing", [](const TempFolder& f) { f.remove("TESTGEN/TEALPHAS.TXD"); },
+     "TESTGEN.SPE: note:", "description-falls-back", 0},
+    {"UnknownMark", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS tasty\r\n"); },
+     "TESTGEN.TOX:1: error:", "mark-refused", 1},
     {"MarkMarkedTwice", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS caution\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
 };
