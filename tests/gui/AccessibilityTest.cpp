@@ -10,17 +10,7 @@ namespace {
 
 class Accessibility : public GuiFixture {
 protected:
-    void writeKey() {
-        folder.write("SpxInit.txt", "1\r\n1\r\n");
-        folder.write("InitUK.Txt", numberedTexts());
-        folder.write("InitNL.Txt", numberedTexts());
-        folder.write("genuslst.txt", crlf({"Tst", "TESTGEN", "Testgenus"}));
-        folder.write("TESTGEN.FEA", characterFile(sampleCharacters()));
-        folder.write("TESTGEN.FEN", characterFile({{"Hoedkleur", {{"rood", 'R'}, {"groen", 'G'}, {"geel", 'Y'}}},
-                                                   {"Sporenpoeder", {{"wit", 'A'}, {"room", 'B'}, {"oker", 'C'}}},
-                                                   {"Smaak", {{"mild", 'M'}, {"scherp", 'H'}}}}));
-        folder.write("TESTGEN.SPE", speciesFile({{"TGALPHA1*alpha", "R", "A", "M"}}));
-    }
+    void writeKey() { writeSampleKey(1, {{"TGALPHA1*alpha", "R", "A", "M"}}); }
     QString spoken(const QString& name) {
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(find<QWidget>(mainWindow(), name));
         return control == nullptr ? QString() : control->text(QAccessible::Name);

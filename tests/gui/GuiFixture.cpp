@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "KeyFixture.h"
+
 namespace sporix::test {
 
 GuiFixture::GuiFixture() : work(folder.path()), pictures(work), program(work, messages, pictures) {}
@@ -71,6 +73,18 @@ void GuiFixture::screenshot(QWidget& window, const QString& name) {
     if (folderName.isEmpty()) return;
     QDir().mkpath(folderName);
     window.grab().save(folderName + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void GuiFixture::writeSampleKey(int kind, const std::vector<std::vector<std::string>>& records) {
+    folder.write("SpxInit.txt", "1\r\n" + std::to_string(kind) + "\r\n");
+    folder.write("InitUK.Txt", numberedTexts());
+    folder.write("InitNL.Txt", numberedTexts());
+    folder.write("genuslst.txt", crlf({"Tst", "TESTGEN", "Testgenus"}));
+    folder.write("TESTGEN.FEA", characterFile(sampleCharacters()));
+    folder.write("TESTGEN.FEN", characterFile({{"Hoedkleur", {{"rood", 'R'}, {"groen", 'G'}, {"geel", 'Y'}}},
+                                               {"Sporenpoeder", {{"wit", 'A'}, {"room", 'B'}, {"oker", 'C'}}},
+                                               {"Smaak", {{"mild", 'M'}, {"scherp", 'H'}}}}));
+    folder.write("TESTGEN.SPE", speciesFile(records));
 }
 
 }  // namespace sporix::test

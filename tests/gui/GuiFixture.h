@@ -31,6 +31,8 @@ protected:
     GuiFixture();
     ~GuiFixture() override;
 
+    // The sample genus in English and Dutch, settings of English and `kind`, and `records`.
+    void writeSampleKey(int kind, const std::vector<std::vector<std::string>>& records);
     // Creates the windows and shows the main window, which reads settings and texts.
     void startWindows();
     void activate(QWidget& window);

@@ -14,18 +14,10 @@ namespace {
 class Workflow : public GuiFixture {
 protected:
     void writeKey(int kind) {
-        folder.write("SpxInit.txt", "1\r\n" + std::to_string(kind) + "\r\n");
-        folder.write("InitUK.Txt", numberedTexts());
-        folder.write("InitNL.Txt", numberedTexts());
-        folder.write("genuslst.txt", crlf({"Tst", "TESTGEN", "Testgenus"}));
-        folder.write("TESTGEN.FEA", characterFile(sampleCharacters()));
-        folder.write("TESTGEN.FEN", characterFile({{"Hoedkleur", {{"rood", 'R'}, {"groen", 'G'}, {"geel", 'Y'}}},
-                                                   {"Sporenpoeder", {{"wit", 'A'}, {"room", 'B'}, {"oker", 'C'}}},
-                                                   {"Smaak", {{"mild", 'M'}, {"scherp", 'H'}}}}));
-        folder.write("TESTGEN.SPE", speciesFile({{"TGALPHA1*alpha", "R", "A", "M"},
-                                                 {"TGBETA01*beta", "R", "B", "M"},
-                                                 {"TGGAMMA1*gamma", "RG", ".A", "H"},
-                                                 {"TGDELTA1*delta", "G", "C", "?"}}));
+        writeSampleKey(kind, {{"TGALPHA1*alpha", "R", "A", "M"},
+                              {"TGBETA01*beta", "R", "B", "M"},
+                              {"TGGAMMA1*gamma", "RG", ".A", "H"},
+                              {"TGDELTA1*delta", "G", "C", "?"}});
         folder.write("NoFigs.Jpg", makeJpeg(40, 30));
         folder.write("TESTGEN/TGBETA01.TXT", "Beta, a test species\r\nMicroscopy: none\r\n");
         folder.write("TESTGEN/TGBETA01.BMP", makeBitmap(50, 60));
