@@ -26,6 +26,7 @@ PanelDrawer drawerFor(std::string_view kind) {
         {"gill-spacing", drawGillSpacingPanel},
         {"stem-shape", drawStemShapePanel},
         {"stem-interior", drawStemInteriorPanel},
+        {"stem-tone", drawStemTonePanel},
         {"stem-base", drawStemBasePanel},
         {"ring", drawRingPanel},
         {"spore-ornament", drawSporeOrnamentPanel},

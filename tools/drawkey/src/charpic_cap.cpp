@@ -1,4 +1,5 @@
-// Panels of the cap: its shape in side view and its margin.
+// Panels of the cap: its shape in side view and its margin; and the stem's colour
+// against the cap's, which needs the whole fruit body.
 #include "charpic_style.h"
 
 #include <cmath>
@@ -59,11 +60,14 @@ void fillShadedCap(QPainter& painter, const QPolygonF& cap, double top, double b
     painter.drawPolygon(cap);
 }
 
-void drawStemColumn(QPainter& painter, double top, double bottom, double halfWidth) {
-    fillOutlined(painter,
-                 QPolygonF{QPointF(centreX - halfWidth, top), QPointF(centreX + halfWidth, top),
-                           QPointF(centreX + halfWidth * 1.1, bottom), QPointF(centreX - halfWidth * 1.1, bottom)},
-                 palette::stem);
+QPolygonF stemColumn(double top, double bottom, double halfWidth) {
+    return QPolygonF{QPointF(centreX - halfWidth, top), QPointF(centreX + halfWidth, top),
+                     QPointF(centreX + halfWidth * 1.1, bottom), QPointF(centreX - halfWidth * 1.1, bottom)};
+}
+
+void drawStemColumn(QPainter& painter, double top, double bottom, double halfWidth,
+                    const QColor& colour = palette::stem) {
+    fillOutlined(painter, stemColumn(top, bottom, halfWidth), colour);
 }
 
 // The gill side shows as a band under the cap with gill edges converging on the stem.
@@ -82,12 +86,17 @@ void drawGillBand(QPainter& painter, const CapProfile& profile, double radius, d
     }
 }
 
-void drawCapSide(QPainter& painter, const CapProfile& profile, double radius, double marginY) {
+// The cap shaded from its top down, or in one flat colour where other parts are compared with it.
+void drawCapSide(QPainter& painter, const CapProfile& profile, double radius, double marginY,
+                 const QColor& flat = QColor()) {
     const auto topY = [&](double x) { return marginY - profile.top((x - centreX) / radius) * radius; };
     const auto underY = [&](double x) { return marginY - profile.under((x - centreX) / radius) * radius; };
     QPolygonF cap = sampledCurve(centreX - radius, centreX + radius, 80, topY);
     cap << sampledCurve(centreX + radius, centreX - radius, 40, underY);
-    fillShadedCap(painter, cap, marginY - radius, marginY);
+    if (flat.isValid())
+        fillOutlined(painter, cap, flat);
+    else
+        fillShadedCap(painter, cap, marginY - radius, marginY);
     drawGillBand(painter, profile, radius, marginY);
     painter.setPen(inkPen());
     painter.setBrush(Qt::NoBrush);
@@ -107,6 +116,24 @@ void drawOvoidFruitBody(QPainter& painter) {
     fillShadedCap(painter, cap, centre.y() - ry, centre.y() + ry);
 }
 
+// The stem's colour against the cap's, which stays the same in every panel.
+QColor stemTone(std::string_view keyword) {
+    if (keyword == "like-cap" || keyword == "pitted") return palette::cap;
+    if (keyword == "paler") return palette::capLight.lighter(112);
+    if (keyword == "darker") return palette::capDark.darker(115);
+    return palette::stem;  // whitish
+}
+
+// Scrobiculi: shallow, darker, glossy pits on the stem.
+void drawStemPits(QPainter& painter, double top, double bottom, Rng& rng) {
+    for (int i = 0; i < 7; ++i) {
+        const QPointF where(centreX + rng.range(-3.5, 3.5), top + (bottom - top) * (i + rng.range(0.2, 0.8)) / 7);
+        painter.setPen(inkPen(0.6, palette::capDark.darker(130)));
+        painter.setBrush(palette::capDark);
+        painter.drawEllipse(where, rng.range(1.4, 2.2), rng.range(2.0, 3.0));
+    }
+}
+
 }  // namespace
 
 void drawCapShapePanel(QPainter& painter, const PanelSubject& subject, Rng&) {
@@ -120,6 +147,16 @@ void drawCapShapePanel(QPainter& painter, const PanelSubject& subject, Rng&) {
     const double stemTop = profile.marginY - profile.under(stemHalfWidth / capRadius) * capRadius;
     drawStemColumn(painter, stemTop, groundY, stemHalfWidth);
     drawCapSide(painter, profile, capRadius, profile.marginY);
+}
+
+// A whole fruit body, so that the stem's colour is seen beside the cap's.
+void drawStemTonePanel(QPainter& painter, const PanelSubject& subject, Rng& rng) {
+    drawGround(painter, groundY);
+    const CapProfile profile = capProfile("plano-convex");
+    const double stemTop = profile.marginY - 2;
+    drawStemColumn(painter, stemTop, groundY, stemHalfWidth + 1, stemTone(subject.keyword));
+    if (subject.keyword == "pitted") drawStemPits(painter, stemTop + 6, groundY - 4, rng);
+    drawCapSide(painter, profile, capRadius, profile.marginY, palette::cap);
 }
 
 namespace {

@@ -66,6 +66,7 @@ using PanelDrawer = void (*)(QPainter& painter, const PanelSubject& subject, Rng
 // charpic_cap.cpp
 void drawCapShapePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
 void drawCapMarginPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawStemTonePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
 // charpic_cap_surface.cpp
 void drawCapSurfacePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
 void drawCapPeelingPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);

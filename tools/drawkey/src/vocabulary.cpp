@@ -44,6 +44,7 @@ const std::vector<CharPicKind>& charPicKinds() {
         {"gill-spacing", {"crowded", "close", "distant", "forked", "lamellulae"}},
         {"stem-shape", {"cylindrical", "clavate", "bulbous", "tapering", "ventricose"}},
         {"stem-interior", {"solid", "hollow"}},
+        {"stem-tone", {"whitish", "like-cap", "paler", "darker", "pitted"}},
         {"stem-base",
          {"plain", "bulbous", "marginate-bulb", "volva-sac", "volva-rings", "volva-friable", "rooting", "clavate",
           "tapering", "rooting-bulb", "volva-collar", "volva-rim", "volva-scurfy", "volva-warts"}},
