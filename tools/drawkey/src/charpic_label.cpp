@@ -3,13 +3,14 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr double labelCapHeight = 8.5;
+constexpr double comfortableLabelCap = 7;  // a third line is better than letters smaller than this
 constexpr double smallestLabelCap = 6;
 constexpr double lineStepPerCap = 1.7;
-constexpr int mostLabelLines = 2;
 const QColor labelColour(34, 34, 34);
 
 double lineStep(const TextStyle& style) { return style.capHeight * lineStepPerCap; }
@@ -44,28 +45,39 @@ QStringList wrap(const QString& text, double maxWidth, const TextStyle& style) {
     return lines;
 }
 
-bool fits(const QStringList& lines, double maxWidth, double maxHeight, const TextStyle& style) {
-    return lines.size() <= mostLabelLines && lines.size() * lineStep(style) <= maxHeight &&
+bool fits(const QStringList& lines, int mostLines, double maxWidth, double maxHeight, const TextStyle& style) {
+    return lines.size() <= mostLines && lines.size() * lineStep(style) <= maxHeight &&
            std::all_of(lines.begin(), lines.end(),
                        [&](const QString& line) { return textWidth(line, style) <= maxWidth; });
+}
+
+// The largest letters, down to `smallest`, with which the label fits in `mostLines` lines.
+std::optional<LabelLayout> fitted(const QString& label, int mostLines, double smallest, double maxWidth,
+                                  double maxHeight) {
+    for (TextStyle style{labelCapHeight, 1.1, 0}; style.capHeight >= smallest; style.capHeight -= 0.5) {
+        const QStringList lines = wrap(label, maxWidth, style);
+        if (fits(lines, mostLines, maxWidth, maxHeight, style))
+            return LabelLayout{lines, style, lines.size() * lineStep(style), true};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
 LabelLayout layOutLabel(const QString& label, double maxWidth, double maxHeight) {
-    TextStyle style{labelCapHeight, 1.1, 0};
+    // Two lines of comfortable letters, else three; smaller letters only where neither fits.
+    for (const double smallest : {comfortableLabelCap, smallestLabelCap})
+        for (const int mostLines : {2, 3})
+            if (const auto layout = fitted(label, mostLines, smallest, maxWidth, maxHeight)) return *layout;
+    // Cut: the smallest letters, two lines, the rest left out.
+    TextStyle style{smallestLabelCap, 1.1, 0};
     QStringList lines = wrap(label, maxWidth, style);
-    while (!fits(lines, maxWidth, maxHeight, style) && style.capHeight > smallestLabelCap) {
-        style.capHeight -= 0.5;
-        lines = wrap(label, maxWidth, style);
-    }
-    const bool whole = fits(lines, maxWidth, maxHeight, style);
-    if (lines.size() > mostLabelLines) {
-        lines = lines.mid(0, mostLabelLines);
+    if (lines.size() > 2) {
+        lines = lines.mid(0, 2);
         lines.last() += QStringLiteral("...");
     }
     for (QString& line : lines) style = fitStyle(line, maxWidth, style, 3);
-    return {lines, style, lines.size() * lineStep(style), whole};
+    return {lines, style, lines.size() * lineStep(style), false};
 }
 
 void drawLabel(QPainter& painter, const LabelLayout& label, double x, double top, bool centred) {

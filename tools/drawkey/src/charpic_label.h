@@ -6,8 +6,9 @@
 
 class QPainter;
 
-// The label of a panel: the state's text in at most two lines, shrunk as far as it
-// stays readable. A label that does not fit even then is not whole: its end is cut.
+// The label of a panel: the state's text in two lines (three rather than letters too
+// small), shrunk as far as it stays readable. A label that does not fit even then is
+// not whole: its end is cut.
 struct LabelLayout {
     QStringList lines;
     TextStyle style;
