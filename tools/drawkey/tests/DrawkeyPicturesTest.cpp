@@ -4,6 +4,9 @@
 #include "vocabulary.h"
 
 #include <QColor>
+#include <QHash>
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -45,11 +48,44 @@ TEST(DrawkeyPictures, LabelThatCannotBeShownWholeIsReported) {
     EXPECT_FALSE(charPictureProblems(pictureOf("colour-scale", QStringLiteral("#FFFFFF"), 20, tooLong)).isEmpty());
 }
 
-// A swatch shows its state's colour: the middle of a plain cream swatch is cream.
-TEST(DrawkeyPictures, SwatchShowsTheColourGiven) {
-    const QImage image = drawCharPicture(pictureOf("colour-scale", QStringLiteral("#F5EBD0"), 2, "cream"), "Tst");
-    const QRgb middleOfFirstSwatch = image.pixel(30, image.height() / 4);
-    EXPECT_EQ(QColor(middleOfFirstSwatch), QColor(0xF5, 0xEB, 0xD0));
+QColor swatchPixel(const QString& spec, double acrossShare, double downShare) {
+    const QImage image = drawCharPicture(pictureOf("colour-scale", spec, 2, "a state"), "Tst");
+    const double rowHeight = image.height() / 2.0;  // the first row's swatch spans x 7..67, y 4..rowHeight-4
+    return image.pixelColor(int(7 + 60 * acrossShare), int(4 + (rowHeight - 8) * downShare));
+}
+
+// A swatch shows its state's colours where the spec puts them.
+TEST(DrawkeyPictures, SwatchShowsTheColoursWhereTheSpecPutsThem) {
+    const QColor cream(0xF5, 0xEB, 0xD0), red(0xC0, 0x30, 0x2A);
+    EXPECT_EQ(swatchPixel("#F5EBD0", 0.5, 0.5), cream);
+    EXPECT_EQ(swatchPixel("#F5EBD0/#C0302A", 0.2, 0.5), cream);
+    EXPECT_EQ(swatchPixel("#F5EBD0/#C0302A", 0.8, 0.5), red);
+    EXPECT_EQ(swatchPixel("#F5EBD0:#C0302A", 0.5, 0.2), cream);
+    EXPECT_EQ(swatchPixel("#F5EBD0:#C0302A", 0.5, 0.8), red);
+    EXPECT_EQ(swatchPixel("#F5EBD0_#C0302A", 0.5, 0.5), cream);
+    EXPECT_EQ(swatchPixel("#F5EBD0_#C0302A", 0.5, 0.95), red);
+    EXPECT_EQ(swatchPixel("#F5EBD0^#C0302A", 0.5, 0.05), red);
+    // A change: the first stage on the left, the last on the right.
+    EXPECT_EQ(swatchPixel("#F5EBD0>#C0302A", 0.15, 0.5), cream);
+    EXPECT_EQ(swatchPixel("#F5EBD0>#C0302A", 1.0, 0.5), red);
+}
+
+// A keyword the drawing does not handle falls back on some other drawing: every keyword
+// of a kind must give a picture of its own.
+TEST(DrawkeyPictures, EveryKeywordDrawsAPictureOfItsOwn) {
+    for (const CharPicKind& kind : charPicKinds()) {
+        if (kind.takesColours) continue;
+        std::map<std::size_t, std::string_view> drawn;
+        for (std::string_view keyword : kind.keywords) {
+            const QImage image = drawCharPicture(
+                pictureOf(kind.name, QString::fromLatin1(keyword.data(), qsizetype(keyword.size())), 2, "a state"),
+                "Tst");
+            const std::size_t hash =
+                qHashBits(image.constBits(), std::size_t(image.sizeInBytes()));  // same pixels, same hash
+            const auto [other, added] = drawn.emplace(hash, keyword);
+            EXPECT_TRUE(added) << kind.name << ": " << keyword << " looks like " << other->second;
+        }
+    }
 }
 
 }  // namespace
