@@ -1,7 +1,8 @@
 #include "charpic.h"
 
+#include "charpic_colour.h"
+#include "charpic_label.h"
 #include "charpic_style.h"
-#include "stroke_font.h"
 
 #include <QPainter>
 
@@ -11,19 +12,29 @@
 namespace {
 
 constexpr double panelPadding = 4;
-constexpr double labelCapHeight = 8.5;
-constexpr double smallestLabelCap = 6;
-constexpr int mostLabelLines = 2;
-const QColor labelColour(34, 34, 34);
+constexpr double labelGap = 3;  // between the drawing and its label
+constexpr int mostColumns = 3;
 const QColor frameColour(214, 210, 202);
 
 PanelDrawer drawerFor(std::string_view kind) {
     static const std::pair<std::string_view, PanelDrawer> drawers[] = {
-        {"cap-shape", drawCapShapePanel},           {"cap-margin", drawCapMarginPanel},
-        {"cap-surface", drawCapSurfacePanel},       {"gill-attachment", drawGillAttachmentPanel},
-        {"gill-spacing", drawGillSpacingPanel},     {"stem-shape", drawStemShapePanel},
-        {"stem-base", drawStemBasePanel},           {"ring", drawRingPanel},
-        {"spore-ornament", drawSporeOrnamentPanel}, {"pore-surface", drawPoreSurfacePanel},
+        {"cap-shape", drawCapShapePanel},
+        {"cap-margin", drawCapMarginPanel},
+        {"cap-surface", drawCapSurfacePanel},
+        {"cap-peeling", drawCapPeelingPanel},
+        {"gill-attachment", drawGillAttachmentPanel},
+        {"gill-spacing", drawGillSpacingPanel},
+        {"stem-shape", drawStemShapePanel},
+        {"stem-interior", drawStemInteriorPanel},
+        {"stem-tone", drawStemTonePanel},
+        {"stem-base", drawStemBasePanel},
+        {"ring", drawRingPanel},
+        {"spore-ornament", drawSporeOrnamentPanel},
+        {"spore-shape", drawSporeShapePanel},
+        {"spore-reaction", drawSporeReactionPanel},
+        {"basidia", drawBasidiaPanel},
+        {"cystidia", drawCystidiaPanel},
+        {"pore-surface", drawPoreSurfacePanel},
         {"stem-surface", drawStemSurfacePanel},
     };
     for (const auto& [name, drawer] : drawers)
@@ -31,93 +42,108 @@ PanelDrawer drawerFor(std::string_view kind) {
     return nullptr;
 }
 
-QStringList wrapWords(const QString& text, double maxWidth, const TextStyle& style) {
-    QStringList lines;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() && textWidth(lines.last() + QLatin1Char(' ') + word, style) <= maxWidth)
-            lines.last() += QLatin1Char(' ') + word;
-        else
-            lines << word;
-    }
-    return lines;
-}
+// Panels in a grid: the columns share the width, the rows the height.
+struct Grid {
+    int columns = 1;
+    int rows = 1;
+    int panelHeight = 0;
+    std::vector<LabelLayout> labels;
+    double labelHeight = 0;  // of the tallest label: the drawings all get the same room
+    double drawingScale = 0;
+    bool labelsWhole = true;
 
-struct LabelLayout {
-    QStringList lines;
-    TextStyle style;
-    double height;
+    QRectF panel(int index) const {
+        const int column = index % columns;
+        const double left = std::floor(double(charPicWidth) * column / columns);
+        const double right = std::floor(double(charPicWidth) * (column + 1) / columns);
+        return {left, double(index / columns * panelHeight), right - left, double(panelHeight)};
+    }
+    QRectF drawingArea(int index) const {
+        const QRectF box = panel(index).adjusted(panelPadding, panelPadding, -panelPadding, -panelPadding);
+        return box.adjusted(0, 0, 0, -labelHeight - labelGap);
+    }
 };
 
-// The label in at most two lines, shrunk if it must be.
-LabelLayout layOutLabel(const QString& label, double maxWidth) {
-    TextStyle style{labelCapHeight, 1.1, 0};
-    QStringList lines = wrapWords(label, maxWidth, style);
-    while ((lines.size() > mostLabelLines ||
-            std::any_of(lines.begin(), lines.end(),
-                        [&](const QString& line) { return textWidth(line, style) > maxWidth; })) &&
-           style.capHeight > smallestLabelCap) {
-        style.capHeight -= 0.5;
-        lines = wrapWords(label, maxWidth, style);
+Grid gridWith(const CharPicParams& picture, int columns) {
+    Grid grid;
+    const int count = int(picture.panels.size());
+    grid.columns = columns;
+    grid.rows = (count + columns - 1) / columns;
+    const int tallest = columns == 1 ? 170 : 150;  // a few panels need not fill the box
+    grid.panelHeight = std::min(charPicMaxHeight / grid.rows, tallest);
+    const double labelWidth = grid.panel(0).width() - 2 * panelPadding - 4;
+    for (const PicturePanel& panel : picture.panels) {
+        grid.labels.push_back(layOutLabel(panel.label, labelWidth));
+        grid.labelHeight = std::max(grid.labelHeight, grid.labels.back().height);
+        grid.labelsWhole = grid.labelsWhole && grid.labels.back().whole;
     }
-    if (lines.size() > mostLabelLines) {
-        lines = lines.mid(0, mostLabelLines);
-        lines.last() += QStringLiteral("...");
-    }
-    for (QString& line : lines) style = fitStyle(line, maxWidth, style, 3);
-    const double lineStep = style.capHeight * 1.7;
-    return {lines, style, lines.size() * lineStep};
+    const QRectF area = grid.drawingArea(0);
+    grid.drawingScale = std::max(0.0, std::min(area.width() / panelUnitsWide, area.height() / panelUnitsHigh));
+    return grid;
 }
 
-void drawLabel(QPainter& painter, const LabelLayout& label, const QRectF& panel) {
-    const double lineStep = label.style.capHeight * 1.7;
-    double baseline = panel.bottom() - panelPadding - label.height + label.style.capHeight + 2;
-    painter.setPen(labelColour);
-    for (const QString& line : label.lines) {
-        drawTextCentred(painter, line, QPointF(panel.center().x(), baseline), label.style);
-        baseline += lineStep;
+// The grid giving the largest drawings with every label whole.
+Grid bestGrid(const CharPicParams& picture) {
+    Grid best = gridWith(picture, 1);
+    for (int columns = 2; columns <= mostColumns; ++columns) {
+        Grid candidate = gridWith(picture, columns);
+        const bool better = candidate.labelsWhole == best.labelsWhole ? candidate.drawingScale > best.drawingScale
+                                                                      : candidate.labelsWhole;
+        if (better) best = std::move(candidate);
     }
+    return best;
 }
 
-void drawPanel(QPainter& painter, const QRectF& panel, PanelDrawer drawer, const PicturePanel& content, Rng rng) {
+void drawPanel(QPainter& painter, const Grid& grid, int index, PanelDrawer drawer, const PicturePanel& content,
+               Rng rng) {
+    const QRectF panel = grid.panel(index);
     painter.setPen(QPen(frameColour, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(panel.adjusted(1.5, 1.5, -1.5, -1.5));
 
-    const LabelLayout label = layOutLabel(content.label, panel.width() - 2 * panelPadding - 4);
-    const QRectF area(panel.left() + panelPadding, panel.top() + panelPadding, panel.width() - 2 * panelPadding,
-                      panel.height() - 2 * panelPadding - label.height - 3);
-    const double scale = std::min(area.width() / panelUnitsWide, area.height() / panelUnitsHigh);
+    const QRectF area = grid.drawingArea(index);
+    const double scale = grid.drawingScale;
     painter.save();
     painter.setClipRect(area);
     painter.translate(area.center().x() - scale * panelUnitsWide / 2, area.center().y() - scale * panelUnitsHigh / 2);
     painter.scale(scale, scale);
-    drawer(painter, content.keyword.toStdString(), rng);
+    const std::string keyword = content.keyword.toStdString();
+    drawer(painter, PanelSubject{keyword, content.tint}, rng);
     painter.restore();
-    drawLabel(painter, label, panel);
+    const LabelLayout& label = grid.labels[std::size_t(index)];
+    drawLabel(painter, label, panel.center().x(), panel.bottom() - panelPadding - label.height, true);
 }
 
-}  // namespace
-
-QImage drawCharPicture(const CharPicParams& picture, const QString& genusCode) {
-    const int count = int(picture.panels.size());
-    const int columns = count > 4 ? 2 : 1;
-    const int rows = (count + columns - 1) / columns;
-    const int panelHeight = std::min(charPicMaxHeight / std::max(1, rows), columns == 1 ? 170 : 150);
-    QImage image(charPicWidth, rows * panelHeight, QImage::Format_RGB32);
+QImage drawPanelGrid(const CharPicParams& picture, const QString& genusCode) {
+    const Grid grid = bestGrid(picture);
+    QImage image(charPicWidth, grid.rows * grid.panelHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const PanelDrawer drawer = drawerFor(picture.kind->name);
-    for (int index = 0; index < count; ++index) {
-        const int row = index / columns;
-        const int column = index % columns;
-        const double left = std::floor(double(charPicWidth) * column / columns);
-        const double right = std::floor(double(charPicWidth) * (column + 1) / columns);
-        const QRectF panel(left, row * panelHeight, right - left, panelHeight);
+    for (int index = 0; index < int(picture.panels.size()); ++index) {
         const PicturePanel& content = picture.panels[std::size_t(index)];
         const QString seed = QStringLiteral("%1Pic%2%3").arg(genusCode).arg(picture.character).arg(content.keyword);
-        drawPanel(painter, panel, drawer, content, Rng::fromText(seed.toStdString(), 3));
+        drawPanel(painter, grid, index, drawer, content, Rng::fromText(seed.toStdString(), 3));
     }
     painter.end();
     return image;
+}
+
+bool isColourScale(const CharPicParams& picture) { return picture.kind->takesColours; }
+
+}  // namespace
+
+QImage drawCharPicture(const CharPicParams& picture, const QString& genusCode) {
+    return isColourScale(picture) ? drawColourScale(picture, genusCode) : drawPanelGrid(picture, genusCode);
+}
+
+QStringList charPictureProblems(const CharPicParams& picture) {
+    if (isColourScale(picture)) return colourScaleProblems(picture);
+    const Grid grid = bestGrid(picture);
+    QStringList problems;
+    for (std::size_t i = 0; i < picture.panels.size(); ++i)
+        if (!grid.labels[i].whole)
+            problems << QStringLiteral("label \"%1\" does not fit its panel; shorten it").arg(picture.panels[i].label);
+    return problems;
 }

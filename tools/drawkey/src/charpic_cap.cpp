@@ -1,4 +1,5 @@
-// Panels of the cap: its shape in side view, its margin and its surface.
+// Panels of the cap: its shape in side view and its margin; and the stem's colour
+// against the cap's, which needs the whole fruit body.
 #include "charpic_style.h"
 
 #include <cmath>
@@ -44,14 +45,29 @@ CapProfile capProfile(std::string_view keyword) {
         return {[](double s) { return 0.85 * pow(std::max(0.0, 1 - pow(abs(s), 2.4)), 0.5); }, underDeep, 50};
     if (keyword == "hemispherical")
         return {[](double s) { return 0.92 * sqrt(std::max(0.0, 1 - s * s)); }, underDeep, 50};
+    if (keyword == "flat-topped")  // steep sides under a broad flat top, as a young cap's
+        return {[](double s) { return 0.62 * pow(std::max(0.0, 1 - pow(s, 8)), 0.6); }, underDeep, 52};
     return {[](double s) { return 0.55 * sqrt(std::max(0.0, 1 - s * s)); }, underFlat, 44};  // convex
 }
 
-void drawStemColumn(QPainter& painter, double top, double bottom, double halfWidth) {
-    fillOutlined(painter,
-                 QPolygonF{QPointF(centreX - halfWidth, top), QPointF(centreX + halfWidth, top),
-                           QPointF(centreX + halfWidth * 1.1, bottom), QPointF(centreX - halfWidth * 1.1, bottom)},
-                 palette::stem);
+// A cap in side view, darker towards its top.
+void fillShadedCap(QPainter& painter, const QPolygonF& cap, double top, double bottom) {
+    QLinearGradient shading(0, top, 0, bottom);
+    shading.setColorAt(0, palette::capDark);
+    shading.setColorAt(1, palette::capLight);
+    painter.setPen(inkPen());
+    painter.setBrush(shading);
+    painter.drawPolygon(cap);
+}
+
+QPolygonF stemColumn(double top, double bottom, double halfWidth) {
+    return QPolygonF{QPointF(centreX - halfWidth, top), QPointF(centreX + halfWidth, top),
+                     QPointF(centreX + halfWidth * 1.1, bottom), QPointF(centreX - halfWidth * 1.1, bottom)};
+}
+
+void drawStemColumn(QPainter& painter, double top, double bottom, double halfWidth,
+                    const QColor& colour = palette::stem) {
+    fillOutlined(painter, stemColumn(top, bottom, halfWidth), colour);
 }
 
 // The gill side shows as a band under the cap with gill edges converging on the stem.
@@ -70,17 +86,17 @@ void drawGillBand(QPainter& painter, const CapProfile& profile, double radius, d
     }
 }
 
-void drawCapSide(QPainter& painter, const CapProfile& profile, double radius, double marginY) {
+// The cap shaded from its top down, or in one flat colour where other parts are compared with it.
+void drawCapSide(QPainter& painter, const CapProfile& profile, double radius, double marginY,
+                 const QColor& flat = QColor()) {
     const auto topY = [&](double x) { return marginY - profile.top((x - centreX) / radius) * radius; };
     const auto underY = [&](double x) { return marginY - profile.under((x - centreX) / radius) * radius; };
     QPolygonF cap = sampledCurve(centreX - radius, centreX + radius, 80, topY);
     cap << sampledCurve(centreX + radius, centreX - radius, 40, underY);
-    QLinearGradient shading(0, marginY - radius, 0, marginY);
-    shading.setColorAt(0, palette::capDark);
-    shading.setColorAt(1, palette::capLight);
-    painter.setPen(inkPen());
-    painter.setBrush(shading);
-    painter.drawPolygon(cap);
+    if (flat.isValid())
+        fillOutlined(painter, cap, flat);
+    else
+        fillShadedCap(painter, cap, marginY - radius, marginY);
     drawGillBand(painter, profile, radius, marginY);
     painter.setPen(inkPen());
     painter.setBrush(Qt::NoBrush);
@@ -97,17 +113,31 @@ void drawOvoidFruitBody(QPainter& painter) {
         const double angle = (-62 + 304.0 * i / 60) * std::numbers::pi / 180;  // over the top, open at the bottom
         cap << centre + QPointF(rx * std::cos(angle), -ry * std::sin(angle));
     }
-    QLinearGradient shading(0, centre.y() - ry, 0, centre.y() + ry);
-    shading.setColorAt(0, palette::capDark);
-    shading.setColorAt(1, palette::capLight);
-    painter.setPen(inkPen());
-    painter.setBrush(shading);
-    painter.drawPolygon(cap);
+    fillShadedCap(painter, cap, centre.y() - ry, centre.y() + ry);
+}
+
+// The stem's colour against the cap's, which stays the same in every panel.
+QColor stemTone(std::string_view keyword) {
+    if (keyword == "like-cap" || keyword == "pitted") return palette::cap;
+    if (keyword == "paler") return palette::capLight.lighter(112);
+    if (keyword == "darker") return palette::capDark.darker(115);
+    return palette::stem;  // whitish
+}
+
+// Scrobiculi: shallow, darker, glossy pits on the stem.
+void drawStemPits(QPainter& painter, double top, double bottom, Rng& rng) {
+    for (int i = 0; i < 7; ++i) {
+        const QPointF where(centreX + rng.range(-3.5, 3.5), top + (bottom - top) * (i + rng.range(0.2, 0.8)) / 7);
+        painter.setPen(inkPen(0.6, palette::capDark.darker(130)));
+        painter.setBrush(palette::capDark);
+        painter.drawEllipse(where, rng.range(1.4, 2.2), rng.range(2.0, 3.0));
+    }
 }
 
 }  // namespace
 
-void drawCapShapePanel(QPainter& painter, std::string_view keyword, Rng&) {
+void drawCapShapePanel(QPainter& painter, const PanelSubject& subject, Rng&) {
+    const std::string_view keyword = subject.keyword;
     drawGround(painter, groundY);
     if (keyword == "ovoid") {
         drawOvoidFruitBody(painter);
@@ -117,6 +147,16 @@ void drawCapShapePanel(QPainter& painter, std::string_view keyword, Rng&) {
     const double stemTop = profile.marginY - profile.under(stemHalfWidth / capRadius) * capRadius;
     drawStemColumn(painter, stemTop, groundY, stemHalfWidth);
     drawCapSide(painter, profile, capRadius, profile.marginY);
+}
+
+// A whole fruit body, so that the stem's colour is seen beside the cap's.
+void drawStemTonePanel(QPainter& painter, const PanelSubject& subject, Rng& rng) {
+    drawGround(painter, groundY);
+    const CapProfile profile = capProfile("plano-convex");
+    const double stemTop = profile.marginY - 2;
+    drawStemColumn(painter, stemTop, groundY, stemHalfWidth + 1, stemTone(subject.keyword));
+    if (subject.keyword == "pitted") drawStemPits(painter, stemTop + 6, groundY - 4, rng);
+    drawCapSide(painter, profile, capRadius, profile.marginY, palette::cap);
 }
 
 namespace {
@@ -189,9 +229,47 @@ void drawAppendiculateCap(QPainter& painter, Rng& rng) {
     }
 }
 
+// Side view of a bolete cap whose skin reaches beyond the tube layer as a sterile lip.
+void drawOverhangingCap(QPainter& painter) {
+    const double marginY = 44;
+    const double radius = 38;
+    const CapProfile profile = capProfile("convex");
+    drawStemColumn(painter, marginY + 8, groundY, stemHalfWidth + 2);
+    const auto topY = [&](double x) { return marginY - profile.top((x - centreX) / radius) * radius; };
+    // The margin bends down into a thin lip beside the tubes.
+    QPolygonF cap = sampledCurve(centreX - radius, centreX + radius, 80, topY);
+    cap << QPointF(centreX + radius - 0.5, marginY + 5) << QPointF(centreX + radius - 2.5, marginY + 5)
+        << QPointF(centreX + radius - 3.5, marginY + 1.5) << QPointF(centreX - radius + 3.5, marginY + 1.5)
+        << QPointF(centreX - radius + 2.5, marginY + 5) << QPointF(centreX - radius + 0.5, marginY + 5);
+    fillShadedCap(painter, cap, marginY - radius, marginY);
+    // The tubes stop short of the margin, which hangs over them.
+    const double tubesReach = radius - 7;
+    QPolygonF tubes{QPointF(centreX - tubesReach, marginY + 1.5), QPointF(centreX + tubesReach, marginY + 1.5),
+                    QPointF(centreX + tubesReach - 2, marginY + 9), QPointF(centreX - tubesReach + 2, marginY + 9)};
+    fillOutlined(painter, tubes, palette::tubes);
+    painter.setPen(inkPen(0.6, palette::pores));
+    for (double x = centreX - tubesReach + 2.5; x < centreX + tubesReach - 2; x += 2.2)
+        painter.drawLine(QPointF(x, marginY + 2.5), QPointF(x, marginY + 8.5));
+}
+
+// A cap from above with a narrow pale band along its margin.
+void drawPaleBandedDisk(QPainter& painter, QPointF centre, double radius) {
+    drawCapDisk(painter, centre, radius);
+    QPainterPath band;
+    band.addEllipse(centre, radius, radius);
+    band.addEllipse(centre, radius - 3.2, radius - 3.2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette::veil);
+    painter.drawPath(band);
+    painter.setPen(inkPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, radius, radius);
+}
+
 }  // namespace
 
-void drawCapMarginPanel(QPainter& painter, std::string_view keyword, Rng& rng) {
+void drawCapMarginPanel(QPainter& painter, const PanelSubject& subject, Rng& rng) {
+    const std::string_view keyword = subject.keyword;
     const QPointF centre(centreX, 40);
     const double radius = 36;
     if (keyword == "inrolled") {
@@ -200,8 +278,13 @@ void drawCapMarginPanel(QPainter& painter, std::string_view keyword, Rng& rng) {
     } else if (keyword == "appendiculate") {
         drawGround(painter, groundY);
         drawAppendiculateCap(painter, rng);
+    } else if (keyword == "overhanging") {
+        drawGround(painter, groundY);
+        drawOverhangingCap(painter);
     } else if (keyword == "wavy") {
         drawWavyDisk(painter, centre, radius);
+    } else if (keyword == "pale-band") {
+        drawPaleBandedDisk(painter, centre, radius);
     } else {
         drawCapDisk(painter, centre, radius);
         if (keyword == "striate")
@@ -209,123 +292,4 @@ void drawCapMarginPanel(QPainter& painter, std::string_view keyword, Rng& rng) {
         else if (keyword == "tuberculate-striate")
             drawStriae(painter, centre, radius, 0.58, 36, true);
     }
-}
-
-namespace {
-
-QPointF randomPointInDisk(QPointF centre, double radius, Rng& rng) {
-    const double angle = rng.range(0, 2 * std::numbers::pi);
-    const double distance = radius * std::sqrt(rng.unit());
-    return centre + QPointF(distance * std::cos(angle), distance * std::sin(angle));
-}
-
-void drawStipple(QPainter& painter, QPointF centre, double radius, Rng& rng) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette::capDark.darker(125));
-    for (int i = 0; i < 700; ++i) painter.drawEllipse(randomPointInDisk(centre, radius * 0.97, rng), 0.35, 0.35);
-}
-
-void drawGloss(QPainter& painter, QPointF centre, double radius) {
-    QRadialGradient shine(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 0.45);
-    shine.setColorAt(0, QColor(255, 255, 255, 220));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(shine);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setBrush(QColor(255, 255, 255, 200));
-    painter.drawEllipse(centre + QPointF(radius * 0.35, radius * 0.3), 2.2, 1.4);
-    painter.drawEllipse(centre + QPointF(-radius * 0.1, radius * 0.45), 1.5, 1.0);
-}
-
-// Areolate cracking: a jittered grid of fields parted by pale cracks showing the flesh.
-void drawCracks(QPainter& painter, QPointF centre, double radius, Rng& rng) {
-    painter.save();
-    QPainterPath disk;
-    disk.addEllipse(centre, radius - 0.8, radius - 0.8);
-    painter.setClipPath(disk, Qt::IntersectClip);
-    painter.setPen(inkPen(1.4, palette::flesh));
-    const double step = 9;
-    const int cells = int(2 * radius / step) + 2;
-    std::vector<std::vector<QPointF>> nodes(std::size_t(cells + 1), std::vector<QPointF>(std::size_t(cells + 1)));
-    for (int row = 0; row <= cells; ++row)
-        for (int column = 0; column <= cells; ++column)
-            nodes[std::size_t(row)][std::size_t(column)] =
-                centre + QPointF((column - cells / 2.0) * step + rng.range(-2.5, 2.5) + (row & 1) * step / 2,
-                                 (row - cells / 2.0) * step + rng.range(-2.5, 2.5));
-    for (std::size_t row = 0; row <= std::size_t(cells); ++row)
-        for (std::size_t column = 0; column <= std::size_t(cells); ++column) {
-            if (column < std::size_t(cells)) painter.drawLine(nodes[row][column], nodes[row][column + 1]);
-            if (row < std::size_t(cells) && ((row + column) & 1) == 0)
-                painter.drawLine(nodes[row][column], nodes[row + 1][column]);
-        }
-    painter.restore();
-}
-
-void drawVeilRemnants(QPainter& painter, QPointF centre, double radius, bool patches, Rng& rng) {
-    std::vector<QPointF> placed;
-    const int wanted = patches ? 9 : 38;
-    const double size = patches ? 5.5 : 1.9;
-    for (int tries = 0; int(placed.size()) < wanted && tries < 2000; ++tries) {
-        const QPointF where = randomPointInDisk(centre, radius - size - 1, rng);
-        bool crowded = false;
-        for (const QPointF& other : placed) crowded = crowded || QLineF(other, where).length() < size * 2.6;
-        if (crowded) continue;
-        placed.push_back(where);
-        fillOutlined(painter, blob(where, size * rng.range(0.75, 1.2), patches ? 0.35 : 0.15, patches ? 9 : 7, rng),
-                     palette::veil, 0.8);
-    }
-}
-
-void drawFibrils(QPainter& painter, QPointF centre, double radius, Rng& rng) {
-    painter.setPen(inkPen(0.7, palette::capDark.darker(140)));
-    for (int i = 0; i < 150; ++i) {
-        const double angle = rng.range(0, 2 * std::numbers::pi);
-        const double bend = rng.range(-0.06, 0.06);
-        const QPointF from(std::cos(angle), std::sin(angle));
-        const QPointF to(std::cos(angle + bend), std::sin(angle + bend));
-        painter.drawLine(centre + from * radius * rng.range(0.1, 0.5), centre + to * radius * rng.range(0.85, 0.98));
-    }
-}
-
-void drawZones(QPainter& painter, QPointF centre, double radius) {
-    painter.setPen(Qt::NoPen);
-    for (int ring = 0; ring < 7; ++ring) {
-        const double r = radius * (1 - ring / 7.0) - 0.6;
-        painter.setBrush(ring % 2 == 0 ? palette::capLight : palette::capDark);
-        painter.drawEllipse(centre, r, r);
-    }
-    painter.setPen(inkPen());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius, radius);
-}
-
-}  // namespace
-
-void drawCapSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng) {
-    const QPointF centre(centreX, 40);
-    const double radius = 36;
-    drawCapDisk(painter, centre, radius);
-    if (keyword == "viscid")
-        drawGloss(painter, centre, radius);
-    else if (keyword == "velvety")
-        drawStipple(painter, centre, radius, rng);
-    else if (keyword == "cracked")
-        drawCracks(painter, centre, radius, rng);
-    else if (keyword == "warty-veil" || keyword == "patchy-veil")
-        drawVeilRemnants(painter, centre, radius, keyword == "patchy-veil", rng);
-    else if (keyword == "fibrillose")
-        drawFibrils(painter, centre, radius, rng);
-    else if (keyword == "zonate")
-        drawZones(painter, centre, radius);
-    else if (keyword == "smooth") {
-        QRadialGradient sheen(centre + QPointF(-radius * 0.3, -radius * 0.35), radius * 0.6);
-        sheen.setColorAt(0, QColor(255, 255, 255, 90));
-        sheen.setColorAt(1, QColor(255, 255, 255, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(sheen);
-        painter.drawEllipse(centre, radius, radius);
-    }
-    painter.setPen(inkPen());
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius, radius);
 }

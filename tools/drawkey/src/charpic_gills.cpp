@@ -71,7 +71,8 @@ QPolygonF gillSection(std::string_view keyword) {
 
 }  // namespace
 
-void drawGillAttachmentPanel(QPainter& painter, std::string_view keyword, Rng&) {
+void drawGillAttachmentPanel(QPainter& painter, const PanelSubject& subject, Rng&) {
+    const std::string_view keyword = subject.keyword;
     drawFleshSection(painter);
     const QPolygonF right = gillSection(keyword);
     fillOutlined(painter, right, palette::gillCut);
@@ -138,7 +139,8 @@ void drawLamellulae(QPainter& painter, Rng& rng) {
 
 }  // namespace
 
-void drawGillSpacingPanel(QPainter& painter, std::string_view keyword, Rng& rng) {
+void drawGillSpacingPanel(QPainter& painter, const PanelSubject& subject, Rng& rng) {
+    const std::string_view keyword = subject.keyword;
     drawUnderside(painter);
     if (keyword == "crowded")
         drawRadialGills(painter, 110, stemRadius + 0.5, 0.7);
@@ -220,9 +222,41 @@ void drawDecurrentTubes(QPainter& painter) {
     }
 }
 
+// Large angular pores, each divided by lower walls into smaller ones.
+void drawCompoundPores(QPainter& painter, Rng& rng) {
+    drawHexPores(painter, 10.5, 4.2, true, rng);
+    painter.setPen(inkPen(1.1, palette::tubes));
+    const double rowStep = 10.5 * std::sqrt(3.0) / 2;
+    for (double y = diskCentre.y() - diskRadius; y < diskCentre.y() + diskRadius; y += rowStep) {
+        const int row = int(std::lround((y - diskCentre.y()) / rowStep));
+        for (double x = diskCentre.x() - diskRadius + (row & 1) * 5.25; x < diskCentre.x() + diskRadius; x += 10.5) {
+            const double angle = rng.range(0, std::numbers::pi);
+            const QPointF half(3.6 * std::cos(angle), 3.6 * std::sin(angle));
+            painter.drawLine(QPointF(x, y) - half, QPointF(x, y) + half);
+        }
+    }
+}
+
+// Milky drops beaded on the pores of young fruit bodies.
+void drawDroplets(QPainter& painter, Rng& rng) {
+    for (int i = 0; i < 11; ++i) {
+        const double angle = rng.range(0, 2 * std::numbers::pi);
+        const double distance = rng.range(stemRadius + 5, diskRadius - 4);
+        const QPointF where = polar(distance, angle);
+        const double r = rng.range(1.8, 2.8);
+        painter.setPen(inkPen(0.7, palette::pores.darker(110)));
+        painter.setBrush(QColor(252, 250, 240));
+        painter.drawEllipse(where, r, r);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(where + QPointF(-r * 0.35, -r * 0.35), r * 0.3, r * 0.3);
+    }
+}
+
 }  // namespace
 
-void drawPoreSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng) {
+void drawPoreSurfacePanel(QPainter& painter, const PanelSubject& subject, Rng& rng) {
+    const std::string_view keyword = subject.keyword;
     if (keyword == "decurrent-tubes") {
         drawDecurrentTubes(painter);
         return;
@@ -232,12 +266,17 @@ void drawPoreSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng)
     painter.drawEllipse(diskCentre, diskRadius, diskRadius);
     painter.save();
     clipToDisk(painter);
-    if (keyword == "small-round")
+    if (keyword == "small-round" || keyword == "droplets")
         drawHexPores(painter, 4.4, 1.3, false, rng);
+    else if (keyword == "small-angular")
+        drawHexPores(painter, 5.6, 2.0, true, rng);
     else if (keyword == "large-angular")
         drawHexPores(painter, 9.5, 3.8, true, rng);
+    else if (keyword == "compound")
+        drawCompoundPores(painter, rng);
     else
         drawRadialPores(painter, rng);
+    if (keyword == "droplets") drawDroplets(painter, rng);
     painter.restore();
     if (keyword == "radially-elongate") drawStemCut(painter);
     painter.setPen(inkPen());

@@ -54,16 +54,37 @@ void drawCapDisk(QPainter& painter, QPointF centre, double radius);
 // The ground line with soil below it.
 void drawGround(QPainter& painter, double y);
 
-using PanelDrawer = void (*)(QPainter& painter, std::string_view keyword, Rng& rng);
+// What a panel shows: the keyword of its state, and the colour of what the surface
+// carries (a net, dots) where the parameters give one.
+struct PanelSubject {
+    std::string_view keyword;
+    QColor tint;  // invalid: the drawing's own colours
+};
 
-void drawCapShapePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawCapMarginPanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawCapSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawGillAttachmentPanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawGillSpacingPanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawPoreSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawStemShapePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawStemBasePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawRingPanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawStemSurfacePanel(QPainter& painter, std::string_view keyword, Rng& rng);
-void drawSporeOrnamentPanel(QPainter& painter, std::string_view keyword, Rng& rng);
+using PanelDrawer = void (*)(QPainter& painter, const PanelSubject& subject, Rng& rng);
+
+// charpic_cap.cpp
+void drawCapShapePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawCapMarginPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawStemTonePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_cap_surface.cpp
+void drawCapSurfacePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawCapPeelingPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_gills.cpp
+void drawGillAttachmentPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawGillSpacingPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawPoreSurfacePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_stem.cpp
+void drawStemShapePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawStemInteriorPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawStemSurfacePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_stem_base.cpp
+void drawStemBasePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_ring.cpp
+void drawRingPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+// charpic_microscopy.cpp
+void drawSporeOrnamentPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawSporeShapePanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawSporeReactionPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawBasidiaPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);
+void drawCystidiaPanel(QPainter& painter, const PanelSubject& subject, Rng& rng);

@@ -179,6 +179,26 @@ void drawBasidium(QPainter& painter, QPointF base, const BasidiumSize& size, dou
     painter.restore();
 }
 
+void drawSporeBearingBasidium(QPainter& painter, QPointF base, const BasidiumSize& size, double pixelsPerMicron,
+                              int sterigmata, const AttachedSpores& spores, const CellInk& ink, Rng& rng) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, ink.antialias);
+    const double halfWidth = size.width / 2 * pixelsPerMicron;
+    const UprightOutline body = uprightOutline(basidiumKnots(halfWidth), size.length * pixelsPerMicron - halfWidth, 0);
+    drawCell(painter, body, base, stubMicrons * pixelsPerMicron, ink);
+    drawContents(painter, body, base, 3, 0.7 * pixelsPerMicron, 1.0, ink, rng);
+    const std::vector<double> capAngles =
+        sterigmata == 2 ? std::vector<double>{135, 45} : std::vector<double>{152, 112, 68, 28};
+    for (const double angle : capAngles) {
+        const QPointF start = body.capPoint(angle) + base + QPointF(0, 0.3 * pixelsPerMicron);
+        const Sterigma sterigma = makeSterigma(start, (90 - angle) * 0.8, size.sterigmaLength * pixelsPerMicron,
+                                               1.3 * pixelsPerMicron, 0.45 * pixelsPerMicron);
+        drawSterigma(painter, sterigma, ink);
+        if (spores.spore) drawCarriedSpore(painter, sterigma, angle > 90, spores);
+    }
+    painter.restore();
+}
+
 QSizeF cystidiumSize(Cystidia type) {
     switch (type) {
         case Cystidia::Fusiform:

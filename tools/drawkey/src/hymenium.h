@@ -42,6 +42,10 @@ double basidiumHeight(const BasidiumSize& size, double pixelsPerMicron, const At
 void drawBasidium(QPainter& painter, QPointF base, const BasidiumSize& size, double pixelsPerMicron,
                   bool withSterigmata, const AttachedSpores& spores, const CellInk& ink, Rng& rng);
 
+// A mature basidium with `sterigmata` (2 or 4) sterigmata, each carrying a spore.
+void drawSporeBearingBasidium(QPainter& painter, QPointF base, const BasidiumSize& size, double pixelsPerMicron,
+                              int sterigmata, const AttachedSpores& spores, const CellInk& ink, Rng& rng);
+
 // Length and width of a cystidium type in micrometres, from the usual ranges.
 QSizeF cystidiumSize(Cystidia type);
 

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned ones. The rest is Latin-1.
@@ -76,11 +78,19 @@ std::optional<QString> readGenusDisplayName(const QString& dataFolder, const QSt
     return std::nullopt;
 }
 
-std::optional<int> readCharacterCount(const QString& dataFolder, const QString& genusFolder) {
+std::optional<std::vector<int>> readStateCounts(const QString& dataFolder, const QString& genusFolder) {
     const QString path = findFile(dataFolder, genusFolder + QLatin1String(".FEA"));
     if (path.isEmpty()) return std::nullopt;
-    int count = 0;
-    for (const QString& line : readKeyLines(path))
-        if (line == QLatin1String(".")) ++count;
-    return count;
+    // A block is the character's name, its state lines, then a line holding ".".
+    std::vector<int> counts;
+    int linesInBlock = 0;
+    for (const QString& line : readKeyLines(path)) {
+        if (line != QLatin1String(".")) {
+            ++linesInBlock;
+            continue;
+        }
+        counts.push_back(std::max(0, linesInBlock - 1));
+        linesInBlock = 0;
+    }
+    return counts;
 }

@@ -66,19 +66,26 @@ QString genusDisplayName(const QString& namesFolder, const GenusParams& genus) {
 }
 
 // Warnings only: the pictures are still right, but the key and the parameters disagree.
-void checkAgainstKey(const Options& options, const GenusParams& genus, const QHash<QString, QString>& names) {
+void checkSpeciesAgainstKey(const Options& options, const GenusParams& genus, const QHash<QString, QString>& names) {
     if (names.isEmpty())
         report(QStringLiteral("warning: no %1.SPE in %2; titles show codes").arg(genus.folder, options.namesFolder));
     for (const SpeciesParams& species : genus.species)
         if (!names.isEmpty() && !names.contains(species.code.toUpper()))
             report(QStringLiteral("warning: %1 is not in %2.SPE").arg(species.code, genus.folder));
-    const auto characters = readCharacterCount(options.namesFolder, genus.folder);
+}
+
+// Errors: a picture that leaves out a state of its character, or cannot show a label whole.
+QStringList picturesProblems(const Options& options, const GenusParams& genus, const QString& paramsPath) {
+    QStringList problems;
+    if (const auto stateCounts = readStateCounts(options.namesFolder, genus.folder))
+        problems << checkPanelsAgainstStates(genus, *stateCounts, paramsPath);
+    else if (!genus.charPics.empty())
+        report(QStringLiteral("warning: no %1.FEA in %2; the pictures' panels are not checked against the states")
+                   .arg(genus.folder, options.namesFolder));
     for (const CharPicParams& picture : genus.charPics)
-        if (characters && picture.character > *characters)
-            report(QStringLiteral("warning: %1 has %2 characters, no character %3")
-                       .arg(genus.folder)
-                       .arg(*characters)
-                       .arg(picture.character));
+        for (const QString& problem : charPictureProblems(picture))
+            problems << QStringLiteral("%1:%2: %3").arg(paramsPath).arg(picture.line).arg(problem);
+    return problems;
 }
 
 bool drawGenus(const Options& options, const GenusParams& genus) {
@@ -89,7 +96,7 @@ bool drawGenus(const Options& options, const GenusParams& genus) {
     }
     const QDir folder(out.filePath(genus.folder));
     const QHash<QString, QString> names = readSpeciesNames(options.namesFolder, genus.folder);
-    checkAgainstKey(options, genus, names);
+    checkSpeciesAgainstKey(options, genus, names);
     const QString genusName = genusDisplayName(options.namesFolder, genus);
     bool ok = true;
     for (const SpeciesParams& species : genus.species) {
@@ -124,7 +131,9 @@ int main(int argc, char** argv) {
     for (const QString& path : options.paramsFiles) {
         const ParamsReadResult result = readParamsFile(path);
         for (const QString& error : result.errors) report(error);
-        if (!result.genus) {
+        const QStringList problems = result.genus ? picturesProblems(options, *result.genus, path) : QStringList();
+        for (const QString& problem : problems) report(problem);
+        if (!result.genus || !problems.isEmpty()) {
             ok = false;
             continue;
         }

@@ -1,5 +1,7 @@
 #include "params.h"
 
+#include "colour_spec.h"
+
 #include <QFile>
 #include <QSet>
 
@@ -8,7 +10,7 @@ namespace {
 constexpr double smallestSporeMicrons = 1.0;
 constexpr double largestSporeMicrons = 40.0;
 constexpr int fewestPanels = 2;
-constexpr int mostPanels = 8;
+constexpr int mostPanels = 20;  // as many as a character may have states
 
 class ParamsParser {
 public:
@@ -21,6 +23,7 @@ private:
     void parseGenus(const QStringList& fields);
     void parseSpecies(const QStringList& fields);
     void parseCharPic(const QStringList& fields);
+    std::optional<PicturePanel> parsePanel(const CharPicKind& kind, const QString& item);
     std::optional<MicronRange> parseRange(const QString& text, const char* what);
     void fail(const QString& message) {
         errors_ << QStringLiteral("%1:%2: %3").arg(sourceName_).arg(lineNumber_).arg(message);
@@ -153,6 +156,7 @@ void ParamsParser::parseCharPic(const QStringList& fields) {
         return;
     }
     CharPicParams picture;
+    picture.line = lineNumber_;
     bool numberOk = false;
     picture.character = fields[1].toInt(&numberOk);
     if (!numberOk || picture.character < 1) {
@@ -168,20 +172,10 @@ void ParamsParser::parseCharPic(const QStringList& fields) {
         fail(QStringLiteral("unknown picture kind \"%1\"").arg(fields[2]));
         return;
     }
-    for (const QString& item : fields[3].split(QLatin1Char('|'))) {
-        const qsizetype equals = item.indexOf(QLatin1Char('='));
-        PicturePanel panel;
-        panel.keyword = item.left(equals).trimmed();
-        panel.label = equals < 0 ? QString() : item.mid(equals + 1).trimmed();
-        if (equals < 0 || panel.label.isEmpty()) {
-            fail(QStringLiteral("panel \"%1\" is not <keyword>=<Label>").arg(item));
-            continue;
-        }
-        if (!kindHasKeyword(*picture.kind, panel.keyword.toStdString()))
-            fail(QStringLiteral("%1 has no keyword \"%2\"").arg(fields[2], panel.keyword));
-        picture.panels.push_back(panel);
-    }
-    const int panelCount = int(picture.panels.size());
+    const QStringList items = fields[3].split(QLatin1Char('|'));
+    for (const QString& item : items)
+        if (const auto panel = parsePanel(*picture.kind, item)) picture.panels.push_back(*panel);
+    const int panelCount = int(items.size());
     if (panelCount < fewestPanels || panelCount > mostPanels)
         fail(QStringLiteral("a picture needs %1 to %2 panels, this one has %3")
                  .arg(fewestPanels)
@@ -190,7 +184,66 @@ void ParamsParser::parseCharPic(const QStringList& fields) {
     genus_.charPics.push_back(picture);
 }
 
+// <keyword>=<Label>, the keyword maybe <word>@#RRGGBB in a tinted kind, a colour spec
+// in a colour scale. Reports what is wrong and gives nothing then.
+std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, const QString& item) {
+    const qsizetype equals = item.indexOf(QLatin1Char('='));
+    PicturePanel panel;
+    panel.keyword = item.left(equals).trimmed();
+    panel.label = equals < 0 ? QString() : item.mid(equals + 1).trimmed();
+    if (equals < 0 || panel.label.isEmpty()) {
+        fail(QStringLiteral("panel \"%1\" is not <keyword>=<Label>").arg(item));
+        return std::nullopt;
+    }
+    const QString kindName = QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size()));
+    if (kind.takesColours) {
+        if (parseColourSpec(panel.keyword.toStdString())) return panel;
+        fail(QStringLiteral("\"%1\" is not a colour, two colours or a change of colours (see README.md)")
+                 .arg(panel.keyword));
+        return std::nullopt;
+    }
+    const qsizetype at = panel.keyword.indexOf(QLatin1Char('@'));
+    if (at >= 0 && kind.takesTint) {
+        const QString tint = panel.keyword.mid(at + 1);
+        const auto colours = parseColourSpec(tint.toStdString());
+        panel.keyword.truncate(at);
+        if (!colours || colours->size() != 1 || colours->front().pattern != SwatchPattern::Plain) {
+            fail(QStringLiteral("tint \"%1\" is not #RRGGBB").arg(tint));
+            return std::nullopt;
+        }
+        panel.tint = colours->front().first;
+    }
+    if (!kindHasKeyword(kind, panel.keyword.toStdString())) {
+        fail(QStringLiteral("%1 has no keyword \"%2\"").arg(kindName, panel.keyword));
+        return std::nullopt;
+    }
+    return panel;
+}
+
 }  // namespace
+
+QStringList checkPanelsAgainstStates(const GenusParams& genus, const std::vector<int>& stateCounts,
+                                     const QString& sourceName) {
+    QStringList errors;
+    for (const CharPicParams& picture : genus.charPics) {
+        const QString where = QStringLiteral("%1:%2: ").arg(sourceName).arg(picture.line);
+        const int panels = int(picture.panels.size());
+        if (picture.character > int(stateCounts.size()))
+            errors << where + QStringLiteral("%1 has %2 characters, no character %3")
+                                  .arg(genus.folder)
+                                  .arg(stateCounts.size())
+                                  .arg(picture.character);
+        else if (const int states = stateCounts[std::size_t(picture.character - 1)]; states != panels)
+            errors << where + QStringLiteral(
+                                  "character %1 has %2 states in %3.FEA, the picture %4 panels: "
+                                  "give every state its panel, in the order of the states")
+                                  .arg(picture.character)
+                                  .arg(states)
+                                  .arg(genus.folder)
+                                  .arg(panels);
+    }
+    return errors;
+}
 
 ParamsReadResult parseParams(const QByteArray& content, const QString& sourceName) {
     return ParamsParser(sourceName).parse(content);

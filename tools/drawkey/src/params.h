@@ -2,6 +2,7 @@
 
 #include "vocabulary.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -27,11 +28,13 @@ struct SpeciesParams {
 };
 
 struct PicturePanel {
-    QString keyword;
+    QString keyword;  // a colour spec in a colour scale
     QString label;
+    QColor tint;  // invalid unless the line gives <keyword>@#RRGGBB
 };
 
 struct CharPicParams {
+    int line = 0;       // in the parameters file, for messages
     int character = 0;  // 1-based row in the character file
     const CharPicKind* kind = nullptr;
     std::vector<PicturePanel> panels;
@@ -51,3 +54,9 @@ struct ParamsReadResult {
 
 ParamsReadResult readParamsFile(const QString& path);
 ParamsReadResult parseParams(const QByteArray& content, const QString& sourceName);
+
+// Every state of a character gets its panel: stateCounts[k] is the number of states of
+// character k + 1 in the genus's character file. Returns "file:line: message" for each
+// picture whose panels do not match.
+QStringList checkPanelsAgainstStates(const GenusParams& genus, const std::vector<int>& stateCounts,
+                                     const QString& sourceName);

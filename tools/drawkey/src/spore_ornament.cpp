@@ -18,7 +18,9 @@ struct OrnamentLook {
     double crestChance = 0;  // share of neighbour pairs joined by a crest
     OutlineMark mark = OutlineMark::None;
     double markHeight = 0;
-    bool meshwork = false;  // crests joined into cells, as a reticulum, rather than loose
+    bool meshwork = false;       // crests joined into cells, as a reticulum, rather than loose
+    bool acrossOnly = false;     // crests run across the spore only, as parallel ridges
+    double crestMicrons = 0.22;  // crest width
 };
 
 OrnamentLook lookOf(Ornament ornament) {
@@ -37,6 +39,10 @@ OrnamentLook lookOf(Ornament ornament) {
             return {0.8, 1.0, 0.0, 1.0, OutlineMark::Ridge, 0.7, true};
         case Ornament::Spines:
             return {1.4, 1.0, 0.3, 0.0, OutlineMark::Spine, 1.2};
+        case Ornament::Ridges:
+            return {1.1, 1.0, 0.0, 0.95, OutlineMark::Ridge, 0.6, false, true};
+        case Ornament::HighCrests:
+            return {1.3, 1.0, 0.0, 0.85, OutlineMark::Ridge, 1.4, true, false, 0.34};
     }
     return {};
 }
@@ -91,7 +97,7 @@ void addFaceOrnament(SporeFigure& spore, const OrnamentLook& look, double halfLe
              {QPair<int, int>{key.first + 1, key.second}, {key.first, key.second + 1}}) {
             const bool joined = rng.chance(look.crestChance);
             const bool downwards = neighbour.second != key.second;
-            if (joined && (!downwards || joinsDown) && nodes.contains(neighbour))
+            if (joined && (!downwards || (joinsDown && !look.acrossOnly)) && nodes.contains(neighbour))
                 spore.crests.emplace_back(node.position, nodes.value(neighbour).position);
         }
         if (look.wartRadius > 0) {
@@ -160,7 +166,7 @@ void addOutlineMarks(SporeFigure& spore, const OrnamentLook& look, double pixels
 void addSporeOrnament(SporeFigure& spore, Ornament ornament, double halfLength, double halfWidth,
                       double pixelsPerMicron, Rng& rng) {
     const OrnamentLook look = lookOf(ornament);
-    spore.crestWidth = std::max(1.0, 0.22 * pixelsPerMicron);
+    spore.crestWidth = std::max(1.0, look.crestMicrons * pixelsPerMicron);
     if (ornament == Ornament::Smooth) {
         const double wall = 0.45 * pixelsPerMicron;
         for (const QPointF& p : spore.body)

@@ -13,8 +13,9 @@ std::optional<Enum> lookUp(const std::array<std::string_view, N>& names, std::st
 
 constexpr std::array<std::string_view, 8> sporeShapeNames{
     "globose", "subglobose", "broadly-ellipsoid", "ellipsoid", "elongate", "cylindrical", "fusiform", "amygdaliform"};
-constexpr std::array<std::string_view, 7> ornamentNames{
-    "smooth", "isolated-warts", "warts", "warts-crests", "partial-reticulum", "reticulate", "spines"};
+constexpr std::array<std::string_view, 9> ornamentNames{
+    "smooth",     "isolated-warts", "warts",  "warts-crests", "partial-reticulum",
+    "reticulate", "spines",         "ridges", "high-crests"};
 constexpr std::array<std::string_view, 9> cystidiaNames{
     "none", "fusiform", "lageniform", "clavate", "cylindrical", "capitate", "utriform", "mucronate", "macrocystidia"};
 constexpr std::array<std::string_view, 3> reactionNames{"amyloid", "inamyloid", "dextrinoid"};
@@ -30,19 +31,44 @@ const std::vector<CharPicKind>& charPicKinds() {
     static const std::vector<CharPicKind> kinds{
         {"cap-shape",
          {"convex", "plano-convex", "flat", "depressed", "funnel", "umbonate", "conical", "campanulate",
-          "hemispherical", "ovoid"}},
-        {"cap-margin", {"smooth", "striate", "tuberculate-striate", "inrolled", "wavy", "appendiculate"}},
+          "hemispherical", "ovoid", "flat-topped"}},
+        {"cap-margin",
+         {"smooth", "striate", "tuberculate-striate", "inrolled", "wavy", "appendiculate", "overhanging", "pale-band"}},
         {"cap-surface",
-         {"smooth", "viscid", "velvety", "cracked", "warty-veil", "patchy-veil", "fibrillose", "zonate"}},
+         {"smooth",          "viscid",      "velvety",       "cracked",       "warty-veil",    "patchy-veil",
+          "fibrillose",      "zonate",      "matt",          "pruinose",      "greasy",        "silky",
+          "wrinkled",        "fine-scales", "coarse-scales", "woolly-scales", "blotched",      "large-patch",
+          "pyramidal-warts", "mealy",       "faint-zones",   "drop-zones",    "bearded-margin"}},
+        {"cap-peeling", {"to-centre", "two-thirds", "one-third", "hardly"}},
         {"gill-attachment", {"free", "adnexed", "adnate", "sinuate", "decurrent", "subdecurrent"}},
         {"gill-spacing", {"crowded", "close", "distant", "forked", "lamellulae"}},
         {"stem-shape", {"cylindrical", "clavate", "bulbous", "tapering", "ventricose"}},
-        {"stem-base", {"plain", "bulbous", "marginate-bulb", "volva-sac", "volva-rings", "volva-friable", "rooting"}},
-        {"ring", {"none", "membranous", "skirt", "striate-skirt", "fugacious", "double"}},
+        {"stem-interior", {"solid", "hollow"}},
+        {"stem-tone", {"whitish", "like-cap", "paler", "darker", "pitted"}},
+        {"stem-base",
+         {"plain", "bulbous", "marginate-bulb", "volva-sac", "volva-rings", "volva-friable", "rooting", "clavate",
+          "tapering", "rooting-bulb", "volva-collar", "volva-rim", "volva-scurfy", "volva-warts"}},
+        {"ring",
+         {"none", "membranous", "skirt", "striate-skirt", "fugacious", "double", "cottony", "glutinous", "cogwheel",
+          "floccose-below", "sheathing", "two-rings"}},
         {"spore-ornament",
-         {"smooth", "isolated-warts", "warts", "warts-crests", "partial-reticulum", "reticulate", "spines"}},
-        {"pore-surface", {"small-round", "large-angular", "radially-elongate", "decurrent-tubes"}},
-        {"stem-surface", {"smooth", "reticulate", "scabrous", "dotted", "fibrillose", "mottled"}},
+         {"smooth", "isolated-warts", "warts", "warts-crests", "partial-reticulum", "reticulate", "spines", "ridges",
+          "high-crests"}},
+        {"spore-shape",
+         {"globose", "subglobose", "broadly-ellipsoid", "ellipsoid", "elongate", "cylindrical", "fusiform",
+          "amygdaliform", "fusiform-truncate", "subglobose-reticulate"}},
+        {"spore-reaction", {"amyloid", "inamyloid", "dextrinoid"}},
+        {"basidia", {"four-spored", "two-spored"}},
+        {"cystidia", {"cap-hyphae", "cap-cystidia", "edge-basidia", "edge-cystidia"}},
+        {"pore-surface",
+         {"small-round", "large-angular", "radially-elongate", "decurrent-tubes", "small-angular", "compound",
+          "droplets"}},
+        {.name = "stem-surface",
+         .keywords = {"smooth", "reticulate", "scabrous", "dotted", "fibrillose", "mottled", "striate-apex", "zigzag",
+                      "floccose", "scurfy", "ribbed", "woolly-scales", "scale-bands", "dotted-apex",
+                      "dotted-above-ring", "reticulate-apex"},
+         .takesTint = true},
+        {.name = "colour-scale", .keywords = {}, .takesColours = true},
     };
     return kinds;
 }

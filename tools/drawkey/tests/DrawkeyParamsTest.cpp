@@ -1,0 +1,96 @@
+// The parameters file against the key: every state of a character gets its panel, and
+// what a panel is written with (keywords, colours, tints) is checked where it is read.
+#include "colour_spec.h"
+#include "key_files.h"
+#include "params.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ParamsReadResult parse(const char* charpicLines) {
+    return parseParams(QByteArray("genus;Tst;TESTGEN\n") + charpicLines, QStringLiteral("TESTGEN.txt"));
+}
+
+TEST(DrawkeyParams, EveryStateOfTheCharacterNeedsItsPanel) {
+    const ParamsReadResult result = parse(
+        "charpic;1;cap-shape;convex=convex|flat=flat|funnel=funnel\n"
+        "charpic;2;ring;none=absent|membranous=present\n"
+        "# a comment line counts too\n"
+        "charpic;4;gill-spacing;crowded=crowded|distant=distant\n");
+    ASSERT_TRUE(result.genus) << result.errors.join('\n').toStdString();
+    const QStringList errors = checkPanelsAgainstStates(*result.genus, {4, 2, 3}, QStringLiteral("TESTGEN.txt"));
+    ASSERT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].startsWith("TESTGEN.txt:2: character 1 has 4 states")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("the picture 3 panels")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].startsWith("TESTGEN.txt:5: TESTGEN has 3 characters, no character 4"))
+        << errors[1].toStdString();
+    EXPECT_TRUE(checkPanelsAgainstStates(*result.genus, {3, 2, 3, 2}, QStringLiteral("TESTGEN.txt")).isEmpty());
+}
+
+TEST(DrawkeyParams, StateCountsComeFromTheCharacterFile) {
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath("testgen.fea"));  // names match whatever their case
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "Cap shape\r\nconvex                   A\r\nflat                     B\r\n.\r\n"
+        "Ring\r\nabsent                   A\r\n.\r\n\x1a");
+    file.close();
+    EXPECT_EQ(readStateCounts(folder.path(), "TESTGEN"), (std::vector<int>{2, 1}));
+    EXPECT_FALSE(readStateCounts(folder.path(), "OTHER"));
+}
+
+TEST(DrawkeyParams, ColourSpecsAreColoursPatternsOrChanges) {
+    const auto plain = parseColourSpec("#F5EBD0");
+    ASSERT_TRUE(plain);
+    ASSERT_EQ(plain->size(), 1u);
+    EXPECT_EQ(plain->front().pattern, SwatchPattern::Plain);
+    EXPECT_EQ(plain->front().first, QColor(0xF5, 0xEB, 0xD0));
+
+    const auto change = parseColourSpec("#FFFFFF>#C0504D/#9A4A5E>#2B2B2B");
+    ASSERT_TRUE(change);
+    ASSERT_EQ(change->size(), 3u);
+    EXPECT_EQ((*change)[1].pattern, SwatchPattern::SideBySide);
+    EXPECT_EQ((*change)[1].second, QColor(0x9A, 0x4A, 0x5E));
+    EXPECT_EQ(parseColourSpec("#FFFFFF*#B0302A")->front().pattern, SwatchPattern::Speckled);
+    EXPECT_EQ(parseColourSpec("#F0D040:#C0302A")->front().pattern, SwatchPattern::AboveBelow);
+
+    for (const char* wrong : {"#FFF", "FFFFFF", "#GGGGGG", "#FFFFFF/", "#FFFFFF/#000000/#111111", "#FFFFFF>",
+                              "#FFFFFF>#000000>#111111>#222222", "#FFFFFF=#000000"})
+        EXPECT_FALSE(parseColourSpec(wrong)) << wrong;
+}
+
+TEST(DrawkeyParams, PanelWordsAreCheckedWithTheirLine) {
+    const ParamsReadResult colours = parse("\ncharpic;5;colour-scale;#FFFFFF=white|#FFFFF=cream\n");
+    ASSERT_EQ(colours.errors.size(), 1);
+    EXPECT_TRUE(colours.errors[0].startsWith("TESTGEN.txt:3: \"#FFFFF\" is not a colour"))
+        << colours.errors[0].toStdString();
+
+    const ParamsReadResult tinted = parse("charpic;2;stem-surface;reticulate@#5E3A22=brown net|smooth=smooth\n");
+    ASSERT_TRUE(tinted.genus);
+    const PicturePanel& net = tinted.genus->charPics.front().panels.front();
+    EXPECT_EQ(net.keyword, "reticulate");
+    EXPECT_EQ(net.tint, QColor(0x5E, 0x3A, 0x22));
+    EXPECT_FALSE(tinted.genus->charPics.front().panels.back().tint.isValid());
+
+    const ParamsReadResult untintable = parse("charpic;2;cap-shape;convex@#5E3A22=convex|flat=flat\n");
+    ASSERT_EQ(untintable.errors.size(), 1);
+    EXPECT_TRUE(untintable.errors[0].contains("cap-shape has no keyword")) << untintable.errors[0].toStdString();
+
+    const ParamsReadResult badTint = parse("charpic;2;stem-surface;dotted@#12=dots|smooth=smooth\n");
+    ASSERT_EQ(badTint.errors.size(), 1);
+    EXPECT_TRUE(badTint.errors[0].contains("tint \"#12\" is not #RRGGBB")) << badTint.errors[0].toStdString();
+}
+
+TEST(DrawkeyParams, PictureHasTwoToTwentyPanels) {
+    QByteArray twentyOne = "charpic;1;colour-scale;#FFFFFF=white";
+    for (int i = 0; i < 20; ++i) twentyOne += "|#FFFFFF=white";
+    EXPECT_FALSE(parse(twentyOne + "\n").genus);
+    EXPECT_FALSE(parse("charpic;1;colour-scale;#FFFFFF=white\n").genus);
+}
+
+}  // namespace
