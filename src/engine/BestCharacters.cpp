@@ -1,0 +1,72 @@
+#include "BestCharacters.h"
+
+#include <algorithm>
+
+namespace sporix {
+
+namespace {
+
+// The average as a fraction, so that equal averages compare equal.
+struct Weighed {
+    BestCharacter character;
+    long long left = 0;     // sum over the picks of the candidates each keeps
+    long long picks = 0;
+};
+
+bool leavesFewer(const Weighed& a, const Weighed& b) {
+    const long long lhs = a.left * b.picks;
+    const long long rhs = b.left * a.picks;
+    if (lhs != rhs) return lhs < rhs;
+    if (a.character.notRecorded != b.character.notRecorded) return a.character.notRecorded < b.character.notRecorded;
+    return a.character.row < b.character.row;
+}
+
+std::optional<Weighed> weigh(const AdviceInput& input, int row, const std::vector<const AdviceRecord*>& candidates) {
+    const auto index = static_cast<std::size_t>(row - 1);
+    const AdviceCharacter& character = input.characters[index];
+    const auto total = static_cast<long long>(candidates.size());
+    Weighed weighed;
+    weighed.character.row = row;
+    weighed.character.character = character.name;
+    std::vector<int> keeps(character.states.size(), 0);
+    for (const AdviceRecord* candidate : candidates) {
+        bool any = false;
+        for (std::size_t s = 0; s < keeps.size(); ++s) {
+            if (!input.shows(candidate->values[index], character.states[s].code)) continue;
+            ++keeps[s];
+            any = true;
+        }
+        if (!any) ++weighed.character.notRecorded;
+    }
+    bool tellsApart = false;
+    for (std::size_t s = 0; s < keeps.size(); ++s) {
+        if (keeps[s] == 0) continue;
+        tellsApart = tellsApart || keeps[s] < total;
+        weighed.character.states.push_back({character.states[s].text, keeps[s]});
+        weighed.left += static_cast<long long>(keeps[s]) * keeps[s];
+        weighed.picks += keeps[s];
+    }
+    if (!tellsApart) return std::nullopt;
+    weighed.left += weighed.character.notRecorded * total;
+    weighed.picks += weighed.character.notRecorded;
+    weighed.character.expectedLeft = static_cast<double>(weighed.left) / static_cast<double>(weighed.picks);
+    return weighed;
+}
+
+}  // namespace
+
+std::vector<BestCharacter> bestCharacters(const AdviceInput& input, const std::vector<const AdviceRecord*>& candidates) {
+    if (candidates.size() < 2) return {};
+    std::vector<Weighed> all;
+    for (int row = 1; row <= static_cast<int>(input.characters.size()); ++row) {
+        if (input.searchKey[static_cast<std::size_t>(row - 1)] != ' ') continue;
+        if (auto weighed = weigh(input, row, candidates)) all.push_back(std::move(*weighed));
+    }
+    const auto kept = std::min<std::size_t>(kBestCharacterCount, all.size());
+    std::partial_sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(kept), all.end(), leavesFewer);
+    std::vector<BestCharacter> best;
+    for (std::size_t k = 0; k < kept; ++k) best.push_back(std::move(all[k].character));
+    return best;
+}
+
+}  // namespace sporix
