@@ -15,7 +15,7 @@ enum class AdviceStatus { NoGenus, SpeciesFileUnreadable, EmptyGenus, OneSpecies
 
 inline constexpr int kBestCharacterCount = 5;
 inline constexpr int kMaxNearMisses = 10;
-inline constexpr int kMaxLookAlikes = 10;
+inline constexpr int kMaxLookAlikes = 5;     // the most dangerous and closest; near misses show their marks too
 inline constexpr int kMaxDisagreements = 2;   // a near miss disagrees with one or two choices
 inline constexpr int kCandidateWindow = 15;   // first kind: listed species this close to the first
 inline constexpr int kUndecidedWithin = 10;   // first kind: the first two this close are not decided

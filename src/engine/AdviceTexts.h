@@ -21,6 +21,7 @@ enum AdviceText {
     kPoisonousWord,
     kCautionWord,
     kSpeciesWithMark,     // %1 species, %2 its mark
+    kLookAlikeEntry,      // %1 species with its mark, %2 why it is close
     kStillRestSpecies,
     kNearlyFits,
     kPointsBehind,        // %1 points

@@ -73,15 +73,16 @@ void AdviceWriter::lookAlikes(const std::vector<LookAlike>& found) {
     if (found.empty()) return;
     add(AdviceSection::LookAlikes, AdviceLineKind::Heading, texts_[kLookAlikeHeading]);
     for (const LookAlike& lookAlike : found) {
-        speciesEntry(AdviceSection::LookAlikes, lookAlike.species);
+        std::string why;
         switch (lookAlike.reason) {
-        case LookAlikeReason::RestSpecies: detail(texts_[kStillRestSpecies]); break;
-        case LookAlikeReason::NearMiss: detail(texts_[kNearlyFits]); break;
-        case LookAlikeReason::CloseBehind:
-            detail(withArguments(texts_[kPointsBehind], {std::to_string(lookAlike.pointsBehind)}));
-            break;
+        case LookAlikeReason::RestSpecies: why = texts_[kStillRestSpecies]; break;
+        case LookAlikeReason::NearMiss: why = texts_[kNearlyFits]; break;
+        case LookAlikeReason::CloseBehind: why = withArguments(texts_[kPointsBehind], {std::to_string(lookAlike.pointsBehind)}); break;
         }
-        if (lookAlike.differences.empty()) detail(texts_[kAgreesWithAll]);
+        speciesEntry(AdviceSection::LookAlikes, lookAlike.species);
+        lines_.back().text = withArguments(texts_[kLookAlikeEntry], {lines_.back().text, why});
+        // A rest species agrees with every choice by its nature; one close behind may too.
+        if (lookAlike.differences.empty() && lookAlike.reason == LookAlikeReason::CloseBehind) detail(texts_[kAgreesWithAll]);
         disagreements(lookAlike.differences);
     }
 }
