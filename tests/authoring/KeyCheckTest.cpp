@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "KeyFixture.h"
+#include "ToxicityFile.h"
 #include "SmallKey.h"
 
 namespace sporix::test {
@@ -141,6 +142,18 @@ const DefectCase kDefects[] = {
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
     {"MarkMarkedTwice", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS caution\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
+    {"MarkUnknown", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEBETASP lethal\r\n"); },
+     "TESTGEN.TOX:2: error:", "mark-refused", 1},
+    {"MarksFileTooLong",
+     [](const TempFolder& f) {
+         std::string marks;
+         for (int k = 0; k < kMaxToxicityLines; ++k) marks += "# a line\r\n";
+         f.write("TESTGEN.TOX", marks + "TEALPHAS deadly\r\n");
+     },
+     "TESTGEN.TOX:2001: error:", "mark-refused", 1},
+    {"MarkLineWithLoneLineFeed",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEGAMMAS caution\r\nTEALPHAS deadly\nTEBETASP poisonous\r\n"); },
+     "TESTGEN.TOX:2: error:", "lone-lf", 1},
 };
 
 class KeyCheckDefect : public ::testing::TestWithParam<DefectCase> {};
