@@ -30,27 +30,44 @@ std::vector<Disagreement> disagreementsOf(const AdviceInput& input, const Advice
     std::vector<Disagreement> found;
     for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
         const char code = input.searchKey[i];
-        if (code == ' ' || input.shows(record.values[i], code)) continue;
+        if (code == ' ' || input.shows(input.value(record, i), code)) continue;
         const AdviceCharacter& character = input.characters[i];
         found.push_back({static_cast<int>(i) + 1, character.name, character.stateText(code),
-                         givenStates(character, record.values[i])});
+                         givenStates(character, input.value(record, i))});
     }
     return found;
 }
 
+int disagreementCount(const AdviceInput& input, const AdviceRecord& record) {
+    int count = 0;
+    for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
+        const char code = input.searchKey[i];
+        if (code != ' ' && !input.shows(input.value(record, i), code)) ++count;
+    }
+    return count;
+}
+
+struct Missed {
+    const AdviceRecord* record;
+    int disagreements;
+    std::string collationKey;  // made once: a name is compared many times
+};
+
 // Every species the rest-species search removed that disagrees with one or two of the
-// choices, those with one first, each group in the order of the rest-species list.
-std::vector<NearMiss> allNearMisses(const AdviceInput& input) {
-    std::vector<NearMiss> missed;
+// choices, those with one first, each group in the order of the rest-species list. Only
+// the first `shown` are put in order: the names' collation is the costly part.
+std::vector<Missed> allNearMisses(const AdviceInput& input, std::size_t shown) {
+    std::vector<Missed> missed;
     for (const AdviceRecord& record : input.records) {
         if (record.rest || record.species.name.empty()) continue;
-        auto disagreements = disagreementsOf(input, record);
-        if (disagreements.empty() || disagreements.size() > kMaxDisagreements) continue;
-        missed.push_back({record.species, std::move(disagreements)});
+        const int count = disagreementCount(input, record);
+        if (count >= 1 && count <= kMaxDisagreements) missed.push_back({&record, count, collationPrimaryKey(record.species.name)});
     }
-    std::stable_sort(missed.begin(), missed.end(), [](const NearMiss& a, const NearMiss& b) {
-        if (a.disagreements.size() != b.disagreements.size()) return a.disagreements.size() < b.disagreements.size();
-        return collatesBefore(a.species.name, b.species.name);
+    const auto first = missed.begin() + static_cast<std::ptrdiff_t>(std::min(shown, missed.size()));
+    std::partial_sort(missed.begin(), first, missed.end(), [](const Missed& a, const Missed& b) {
+        if (a.disagreements != b.disagreements) return a.disagreements < b.disagreements;
+        if (a.collationKey != b.collationKey) return a.collationKey < b.collationKey;
+        return collatesBefore(a.record->species.name, b.record->species.name);
     });
     return missed;
 }
@@ -62,9 +79,6 @@ public:
     void add(const AdviceRecord& record, LookAlikeReason reason, int pointsBehind = 0) {
         if (!isDangerous(record.species.mark)) return;
         found_.push_back({record.species, reason, pointsBehind, disagreementsOf(input_, record)});
-    }
-    void add(const NearMiss& missed) {
-        if (isDangerous(missed.species.mark)) found_.push_back({missed.species, LookAlikeReason::NearMiss, 0, missed.disagreements});
     }
     // The most dangerous first, then the closest to the user's choices.
     std::vector<LookAlike> ordered() {
@@ -86,14 +100,16 @@ void adviseOnRestSpecies(const AdviceInput& input, const Candidates& named, bool
     Candidates rest;
     std::copy_if(named.begin(), named.end(), std::back_inserter(rest), [](const AdviceRecord* r) { return r->rest; });
     advice.bestCharacters = bestCharacters(input, rest);
-    std::vector<NearMiss> missed = allNearMisses(input);
-    advice.nearMisses.assign(missed.begin(), missed.begin() + std::min<std::ptrdiff_t>(kMaxNearMisses, std::ssize(missed)));
+    const std::vector<Missed> missed = allNearMisses(input, kMaxNearMisses);
+    for (std::size_t k = 0; k < missed.size() && k < kMaxNearMisses; ++k) {
+        advice.nearMisses.push_back({missed[k].record->species, disagreementsOf(input, *missed[k].record)});
+    }
     // A dangerous species that is itself the only one left is the answer, not a look-alike.
     const bool answerIsDangerous = rest.size() == 1 && isDangerous(rest.front()->species.mark);
     if (!anyChosen || answerIsDangerous) return;
     LookAlikes lookAlikes(input);
     for (const AdviceRecord* record : rest) lookAlikes.add(*record, LookAlikeReason::RestSpecies);
-    for (const NearMiss& near : missed) lookAlikes.add(near);
+    for (const Missed& near : missed) lookAlikes.add(*near.record, LookAlikeReason::NearMiss);
     advice.lookAlikes = lookAlikes.ordered();
 }
 

@@ -1,5 +1,7 @@
 #include "AdviceInput.h"
 
+#include <algorithm>
+
 #include "ProgramState.h"
 #include "Scoring.h"
 #include "ShortText.h"
@@ -47,13 +49,19 @@ ToxicityFileRead readMarks(const ProgramState& state, const WorkFolder& folder) 
 void readRecords(const ProgramState& state, std::streambuf& file, const ToxicityFileRead& marks, AdviceInput& input) {
     SpeciesReader reader(file, state.genus.recordShape());
     std::string nameLine;
+    std::string valueLine;
+    input.valueStarts.push_back(0);
     do {
         if (static_cast<int>(input.records.size()) == kMaxSpecies) break;
         AdviceRecord& record = input.records.emplace_back();
         record.record = static_cast<int>(input.records.size());
+        record.firstValue = input.valueStarts.size() - 1;
         reader.readLine(nameLine);
-        record.values.resize(static_cast<std::size_t>(state.genus.characterCount));
-        for (auto& value : record.values) reader.readLine(value);
+        for (int i = 0; i < state.genus.characterCount; ++i) {
+            reader.readLine(valueLine);
+            input.valueText += valueLine;
+            input.valueStarts.push_back(input.valueText.size());
+        }
         reader.skipUnusedValueLines();
         record.species = {std::string(speciesCode(nameLine)), std::string(displayName(nameLine)),
                           toxicityOf(marks, speciesCode(nameLine))};
@@ -70,9 +78,7 @@ std::string AdviceCharacter::stateText(char code) const {
     return {};
 }
 
-bool AdviceInput::shows(std::string_view value, char code) const {
-    return value.find(kind == 1 ? upperCase(code) : code) != std::string_view::npos;
-}
+char AdviceInput::comparedCode(char code) const { return kind == 1 ? upperCase(code) : code; }
 
 AdviceInput readAdviceInput(const ProgramState& state, const WorkFolder& folder) {
     AdviceInput input;
@@ -89,6 +95,12 @@ AdviceInput readAdviceInput(const ProgramState& state, const WorkFolder& folder)
     input.kind = state.views.main.usingRestSpecies.checked ? 2 : 1;
     input.characters = charactersOf(state.genus);
     input.searchKey = searchKeyOf(state);
+    // Room for as many records as the genus was counted with, and lines of a few codes.
+    const auto records = static_cast<std::size_t>(std::clamp(state.genus.speciesCount, 1, kMaxSpecies));
+    const auto lines = records * static_cast<std::size_t>(state.genus.characterCount);
+    input.records.reserve(records);
+    input.valueStarts.reserve(lines + 1);
+    input.valueText.reserve(lines * 4);
     readRecords(state, *file, readMarks(state, folder), input);
     return input;
 }

@@ -26,8 +26,8 @@ struct AdviceCharacter {
 struct AdviceRecord {
     int record = 0;  // 1-based, in file order
     AdvisedSpecies species;
-    std::vector<std::string> values;  // the value lines of the characters in use
-    bool rest = false;                // second kind: still a rest species
+    std::size_t firstValue = 0;  // its value lines in AdviceInput, one per character in use
+    bool rest = false;           // second kind: still a rest species
 };
 
 // What the advice is computed from: the loaded genus's characters, the species file read
@@ -38,9 +38,19 @@ struct AdviceInput {
     std::vector<AdviceCharacter> characters;
     std::string searchKey;  // one code per character, a space where none is chosen
     std::vector<AdviceRecord> records;
+    // The value lines of all records one after the other, and where each begins (with the
+    // end of the last one at the end): one buffer rather than a string per line.
+    std::string valueText;
+    std::vector<std::size_t> valueStarts;
 
-    // Whether `value` shows the state with `code`, compared as this kind of searching does.
-    bool shows(std::string_view value, char code) const;
+    std::string_view value(const AdviceRecord& record, std::size_t character) const {
+        const std::size_t line = record.firstValue + character;
+        return std::string_view(valueText).substr(valueStarts[line], valueStarts[line + 1] - valueStarts[line]);
+    }
+    // The symbol that stands for `code` in a value line, as this kind of searching compares.
+    char comparedCode(char code) const;
+    // Whether `value` shows the state with `code`.
+    bool shows(std::string_view value, char code) const { return value.find(comparedCode(code)) != std::string_view::npos; }
 };
 
 // Reads the species file (one pass) and the genus's marks file "<FOLDER>.TOX", which may be

@@ -1,10 +1,16 @@
 #include "BestCharacters.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "Limits.h"
 
 namespace sporix {
 
 namespace {
+
+static_assert(kStateSlots <= 32, "a character's states are held as bits of 32");
 
 // The average as a fraction, so that equal averages compare equal.
 struct Weighed {
@@ -28,15 +34,17 @@ std::optional<Weighed> weigh(const AdviceInput& input, int row, const std::vecto
     Weighed weighed;
     weighed.character.row = row;
     weighed.character.character = character.name;
+    // The states each symbol of a value line stands for, so that a line is read once.
+    std::array<std::uint32_t, 256> statesOf{};
+    for (std::size_t s = 0; s < character.states.size(); ++s) {
+        statesOf[static_cast<unsigned char>(input.comparedCode(character.states[s].code))] |= 1u << s;
+    }
     std::vector<int> keeps(character.states.size(), 0);
     for (const AdviceRecord* candidate : candidates) {
-        bool any = false;
-        for (std::size_t s = 0; s < keeps.size(); ++s) {
-            if (!input.shows(candidate->values[index], character.states[s].code)) continue;
-            ++keeps[s];
-            any = true;
-        }
-        if (!any) ++weighed.character.notRecorded;
+        std::uint32_t shown = 0;
+        for (const char symbol : input.value(*candidate, index)) shown |= statesOf[static_cast<unsigned char>(symbol)];
+        if (shown == 0) ++weighed.character.notRecorded;
+        for (std::size_t s = 0; s < keeps.size(); ++s) keeps[s] += (shown >> s) & 1u;
     }
     bool tellsApart = false;
     for (std::size_t s = 0; s < keeps.size(); ++s) {

@@ -8,8 +8,12 @@ namespace sporix {
 
 namespace {
 
-long long weightOf(const AdviceRecord& record, std::size_t character, char keyCode) {
-    return valueLineWeight(record.values[character], upperCase(keyCode));
+long long weightOf(const AdviceInput& input, const AdviceRecord& record, std::size_t character, char keyCode) {
+    const std::string_view value = input.value(record, character);
+    // Most characters are not chosen; their space adds to the score only where a value line
+    // holds one, which a quick look finds.
+    if (value.find(upperCase(keyCode)) == std::string_view::npos) return 0;
+    return valueLineWeight(value, upperCase(keyCode));
 }
 
 const AdviceRecord& recordOf(const AdviceInput& input, const RankedRecord& ranked) {
@@ -22,29 +26,32 @@ Scores::Scores(const AdviceInput& input) : input_(input) {
     for (const char code : input.searchKey) chosenCount_ += countsAsChosen(code) ? 1 : 0;
     for (const AdviceRecord& record : input.records) {
         long long sum = 0;
-        for (std::size_t i = 0; i < input.searchKey.size(); ++i) sum += weightOf(record, i, input.searchKey[i]);
+        for (std::size_t i = 0; i < input.searchKey.size(); ++i) sum += weightOf(input, record, i, input.searchKey[i]);
         sums_.push_back(sum);
         ranked_.push_back({record.record, percentOf(sum, chosenCount_)});
     }
     std::sort(ranked_.begin(), ranked_.end(), ranksBefore);
 }
 
-std::vector<RankedRecord> Scores::rankedWithout(int row) const {
+bool Scores::firstStaysFirstWithout(int row) const {
     const auto character = static_cast<std::size_t>(row - 1);
     const char code = input_.searchKey[character];
     const int chosenCount = chosenCount_ - (countsAsChosen(code) ? 1 : 0);
-    std::vector<RankedRecord> ranked;
-    bool anyListed = false;
-    for (const AdviceRecord& record : input_.records) {
+    const auto percentWithout = [&](const AdviceRecord& record) {
         // Without the choice the key holds a space there, which the search also weighs.
-        const long long sum = sums_[static_cast<std::size_t>(record.record - 1)] - weightOf(record, character, code) +
-                              weightOf(record, character, ' ');
-        ranked.push_back({record.record, percentOf(sum, chosenCount)});
-        anyListed = anyListed || ranked.back().percent >= 1;
+        const long long sum = sums_[static_cast<std::size_t>(record.record - 1)] - weightOf(input_, record, character, code) +
+                              weightOf(input_, record, character, ' ');
+        return RankedRecord{record.record, percentOf(sum, chosenCount)};
+    };
+    const RankedRecord first = percentWithout(input_.records[static_cast<std::size_t>(ranked_.front().record - 1)]);
+    bool anyListed = first.percent >= 1;
+    for (const AdviceRecord& record : input_.records) {
+        if (record.record == first.record) continue;
+        const RankedRecord other = percentWithout(record);
+        if (ranksBefore(other, first)) return false;
+        anyListed = anyListed || other.percent >= 1;
     }
-    if (!anyListed) return {};
-    std::sort(ranked.begin(), ranked.end(), ranksBefore);
-    return ranked;
+    return anyListed;
 }
 
 FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores) {
@@ -58,8 +65,7 @@ FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores) {
     for (int row = 1; row <= static_cast<int>(input.searchKey.size()); ++row) {
         const char code = input.searchKey[static_cast<std::size_t>(row - 1)];
         if (code == ' ') continue;
-        const auto without = scores.rankedWithout(row);
-        if (!without.empty() && without[0].record == ranked[0].record) continue;
+        if (scores.firstStaysFirstWithout(row)) continue;
         const AdviceCharacter& character = input.characters[static_cast<std::size_t>(row - 1)];
         place.restsOn.push_back({row, character.name, character.stateText(code)});
     }

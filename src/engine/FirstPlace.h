@@ -15,9 +15,9 @@ public:
     explicit Scores(const AdviceInput& input);
 
     const std::vector<RankedRecord>& ranked() const { return ranked_; }
-    // The ranking without the choice of character `row`; empty when no species would
-    // reach 1 percent without it.
-    std::vector<RankedRecord> rankedWithout(int row) const;
+    // Whether the first record stays first without the choice of character `row`: no
+    // other ranks before it, and some species still reaches 1 percent.
+    bool firstStaysFirstWithout(int row) const;
 
 private:
     const AdviceInput& input_;
