@@ -88,16 +88,20 @@ void SearchOverAllSpecies(benchmark::State& state) {
 }
 BENCHMARK(SearchOverAllSpecies)->Unit(benchmark::kMicrosecond);
 
-// The advice after that search: candidates within 15 points, the firmness of the first
-// place (the ranking again without each of the 10 choices), the best characters.
-void AdviceAfterSearchOverAllSpecies(benchmark::State& state) {
+// The advice alone, after `chosen` choices in the kind of searching `kind`.
+void timeAdvice(benchmark::State& state, int kind, int chosen) {
     MaximalGenus genus;
-    genus.setKind(1);
+    genus.setKind(kind);
     Engine engine(genus);
-    engine.choose(genus.choices(10));
+    engine.choose(genus.choices(chosen));
     for (auto _ : state) updateAdvice(engine.context);
     state.counters["best"] = static_cast<double>(engine.state.advice.bestCharacters.size());
+    state.counters["near"] = static_cast<double>(engine.state.advice.nearMisses.size());
 }
+
+// The advice after that search: candidates within 15 points, the first place tested
+// without each of the 10 choices, the best characters.
+void AdviceAfterSearchOverAllSpecies(benchmark::State& state) { timeAdvice(state, 1, 10); }
 BENCHMARK(AdviceAfterSearchOverAllSpecies)->Unit(benchmark::kMicrosecond);
 
 // One choice after a Clear all, so that every species is a rest species before it.
@@ -118,15 +122,7 @@ BENCHMARK(RestSpeciesSearch)->Unit(benchmark::kMicrosecond);
 
 // The advice after that choice: every removed species is a near miss, and the best
 // characters are weighed over the rest species.
-void AdviceAfterRestSpeciesSearch(benchmark::State& state) {
-    MaximalGenus genus;
-    genus.setKind(2);
-    Engine engine(genus);
-    engine.choose(genus.choices(1));
-    for (auto _ : state) updateAdvice(engine.context);
-    state.counters["best"] = static_cast<double>(engine.state.advice.bestCharacters.size());
-    state.counters["near"] = static_cast<double>(engine.state.advice.nearMisses.size());
-}
+void AdviceAfterRestSpeciesSearch(benchmark::State& state) { timeAdvice(state, 2, 1); }
 BENCHMARK(AdviceAfterRestSpeciesSearch)->Unit(benchmark::kMicrosecond);
 
 // Three choices, then the step back that undoes the third.

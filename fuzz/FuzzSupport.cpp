@@ -178,7 +178,8 @@ void CheckedProgram::checkAdvice() const {
     require(advice.bestCharacters.size() <= static_cast<std::size_t>(kBestCharacterCount), "too many best characters");
     double previous = 1.0;
     for (const BestCharacter& best : advice.bestCharacters) {
-        require(best.expectedLeft >= previous, "the best characters are not ranked, or one leaves less than one species");
+        require(best.expectedLeft >= previous,
+                "the best characters are not ranked, or one leaves less than one species");
         previous = best.expectedLeft;
     }
     require(advice.nearMisses.size() <= static_cast<std::size_t>(kMaxNearMisses), "too many near misses");

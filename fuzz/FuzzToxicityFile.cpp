@@ -17,17 +17,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string written;
     int previousLine = 0;
     for (const ToxicityEntry& entry : read.entries) {
-        fuzz::require(!entry.speciesCode.empty() && entry.speciesCode.size() < kMaxToxicityLineWidth, "a code of " +
-                      std::to_string(entry.speciesCode.size()) + " bytes");
+        fuzz::require(!entry.speciesCode.empty() && entry.speciesCode.size() < kMaxToxicityLineWidth,
+                      "a code of " + std::to_string(entry.speciesCode.size()) + " bytes");
         fuzz::require(entry.mark != Toxicity::Unmarked, "an entry without a mark");
         fuzz::require(codes.insert(entry.speciesCode).second, "the code " + entry.speciesCode + " is marked twice");
         fuzz::require(entry.line > previousLine && entry.line <= kMaxToxicityLines, "entry lines out of order");
-        fuzz::require(toxicityOf(read, entry.speciesCode) == entry.mark, "the mark of " + entry.speciesCode + " is not found");
+        fuzz::require(toxicityOf(read, entry.speciesCode) == entry.mark,
+                      "the mark of " + entry.speciesCode + " is not found");
         previousLine = entry.line;
         written += entry.speciesCode + " " + toxicityWord(entry.mark) + "\r\n";
     }
     for (const ToxicityProblem& problem : read.problems) {
-        fuzz::require(problem.line >= 1 && problem.line <= kMaxToxicityLines + 1, "a problem at line " + std::to_string(problem.line));
+        fuzz::require(problem.line >= 1 && problem.line <= kMaxToxicityLines + 1,
+                      "a problem at line " + std::to_string(problem.line));
     }
     ByteBuffer again(written);
     const ToxicityFileRead reread = readToxicityFile(again);

@@ -30,7 +30,8 @@ void nameControls(ProgramState& state) {
     for (std::size_t k = 0; k < kMaxCharacters; ++k) {
         CharacterRowView& row = main.rows[k];
         const std::string character = withoutTrailingBlanks(row.labelCaption);
-        const std::string rowName = character.empty() ? withArguments(texts[kUnusedRow], {std::to_string(k + 1)}) : character;
+        const std::string rowName =
+            character.empty() ? withArguments(texts[kUnusedRow], {std::to_string(k + 1)}) : character;
         row.comboAccessibleName = rowName;
         row.buttonAccessibleName = withArguments(texts[kPictureButton], {rowName});
     }

@@ -21,7 +21,8 @@ std::vector<std::string> givenStates(const AdviceCharacter& character, std::stri
     std::vector<std::string> given;
     for (const char symbol : value) {
         std::string text = character.stateText(symbol);
-        if (!text.empty() && std::find(given.begin(), given.end(), text) == given.end()) given.push_back(std::move(text));
+        if (!text.empty() && std::find(given.begin(), given.end(), text) == given.end())
+            given.push_back(std::move(text));
     }
     return given;
 }
@@ -61,7 +62,8 @@ std::vector<Missed> allNearMisses(const AdviceInput& input, std::size_t shown) {
     for (const AdviceRecord& record : input.records) {
         if (record.rest || record.species.name.empty()) continue;
         const int count = disagreementCount(input, record);
-        if (count >= 1 && count <= kMaxDisagreements) missed.push_back({&record, count, collationPrimaryKey(record.species.name)});
+        if (count >= 1 && count <= kMaxDisagreements)
+            missed.push_back({&record, count, collationPrimaryKey(record.species.name)});
     }
     const auto first = missed.begin() + static_cast<std::ptrdiff_t>(std::min(shown, missed.size()));
     std::partial_sort(missed.begin(), first, missed.end(), [](const Missed& a, const Missed& b) {

@@ -16,10 +16,10 @@ enum class AdviceStatus { NoGenus, SpeciesFileUnreadable, EmptyGenus, OneSpecies
 inline constexpr int kBestCharacterCount = 5;
 inline constexpr int kMaxNearMisses = 10;
 inline constexpr int kMaxLookAlikes = 5;     // the most dangerous and closest; near misses show their marks too
-inline constexpr int kMaxDisagreements = 2;   // a near miss disagrees with one or two choices
-inline constexpr int kCandidateWindow = 15;   // first kind: listed species this close to the first
-inline constexpr int kUndecidedWithin = 10;   // first kind: the first two this close are not decided
-inline constexpr int kLookAlikeWindow = 20;   // first kind: listed species this close count as look-alikes
+inline constexpr int kMaxDisagreements = 2;  // a near miss disagrees with one or two choices
+inline constexpr int kCandidateWindow = 15;  // first kind: listed species this close to the first
+inline constexpr int kUndecidedWithin = 10;  // first kind: the first two this close are not decided
+inline constexpr int kLookAlikeWindow = 20;  // first kind: listed species this close count as look-alikes
 
 // A species the advice names: what it shows of it and what a click opens.
 struct AdvisedSpecies {
@@ -74,7 +74,7 @@ enum class LookAlikeReason { RestSpecies, NearMiss, CloseBehind };
 struct LookAlike {
     AdvisedSpecies species;
     LookAlikeReason reason = LookAlikeReason::RestSpecies;
-    int pointsBehind = 0;                  // CloseBehind: behind the first
+    int pointsBehind = 0;                   // CloseBehind: behind the first
     std::vector<Disagreement> differences;  // the chosen states it does not show
 };
 
@@ -82,8 +82,8 @@ struct Advice {
     AdviceStatus status = AdviceStatus::NoGenus;
     std::vector<LookAlike> lookAlikes;
     std::vector<BestCharacter> bestCharacters;
-    std::vector<NearMiss> nearMisses;       // second kind
-    std::optional<FirstPlace> firstPlace;   // first kind, once a species is listed
+    std::vector<NearMiss> nearMisses;      // second kind
+    std::optional<FirstPlace> firstPlace;  // first kind, once a species is listed
 };
 
 struct AdviceInput;

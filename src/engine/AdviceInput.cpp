@@ -34,7 +34,8 @@ std::string searchKeyOf(const ProgramState& state) {
     std::string key;
     for (int i = 0; i < state.genus.characterCount; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        key.push_back(chosenCode(state.genus.characters[row], cut(state.views.main.rows[row].comboText, kStateTextWidth)));
+        key.push_back(
+            chosenCode(state.genus.characters[row], cut(state.views.main.rows[row].comboText, kStateTextWidth)));
     }
     return key;
 }

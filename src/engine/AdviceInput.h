@@ -50,7 +50,9 @@ struct AdviceInput {
     // The symbol that stands for `code` in a value line, as this kind of searching compares.
     char comparedCode(char code) const;
     // Whether `value` shows the state with `code`.
-    bool shows(std::string_view value, char code) const { return value.find(comparedCode(code)) != std::string_view::npos; }
+    bool shows(std::string_view value, char code) const {
+        return value.find(comparedCode(code)) != std::string_view::npos;
+    }
 };
 
 // Reads the species file (one pass) and the genus's marks file "<FOLDER>.TOX", which may be

@@ -61,10 +61,14 @@ private:
 
 std::string AdviceWriter::speciesText(const AdvisedSpecies& species) const {
     switch (species.mark) {
-    case Toxicity::Deadly: return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kDeadlyWord]});
-    case Toxicity::Poisonous: return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kPoisonousWord]});
-    case Toxicity::Caution: return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kCautionWord]});
-    case Toxicity::Unmarked: break;
+        case Toxicity::Deadly:
+            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kDeadlyWord]});
+        case Toxicity::Poisonous:
+            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kPoisonousWord]});
+        case Toxicity::Caution:
+            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kCautionWord]});
+        case Toxicity::Unmarked:
+            break;
     }
     return species.name;
 }
@@ -75,14 +79,21 @@ void AdviceWriter::lookAlikes(const std::vector<LookAlike>& found) {
     for (const LookAlike& lookAlike : found) {
         std::string why;
         switch (lookAlike.reason) {
-        case LookAlikeReason::RestSpecies: why = texts_[kStillRestSpecies]; break;
-        case LookAlikeReason::NearMiss: why = texts_[kNearlyFits]; break;
-        case LookAlikeReason::CloseBehind: why = withArguments(texts_[kPointsBehind], {std::to_string(lookAlike.pointsBehind)}); break;
+            case LookAlikeReason::RestSpecies:
+                why = texts_[kStillRestSpecies];
+                break;
+            case LookAlikeReason::NearMiss:
+                why = texts_[kNearlyFits];
+                break;
+            case LookAlikeReason::CloseBehind:
+                why = withArguments(texts_[kPointsBehind], {std::to_string(lookAlike.pointsBehind)});
+                break;
         }
         speciesEntry(AdviceSection::LookAlikes, lookAlike.species);
         lines_.back().text = withArguments(texts_[kLookAlikeEntry], {lines_.back().text, why});
         // A rest species agrees with every choice by its nature; one close behind may too.
-        if (lookAlike.differences.empty() && lookAlike.reason == LookAlikeReason::CloseBehind) detail(texts_[kAgreesWithAll]);
+        if (lookAlike.differences.empty() && lookAlike.reason == LookAlikeReason::CloseBehind)
+            detail(texts_[kAgreesWithAll]);
         disagreements(lookAlike.differences);
     }
 }
@@ -93,7 +104,8 @@ void AdviceWriter::firstPlace(const FirstPlace& place) {
     lines_.back().text = withArguments(texts_[kLeadsBy], {place.first.name, place.second.name,
                                                           std::to_string(place.firstPercent - place.secondPercent)});
     if (!place.decided) detail(withArguments(texts_[kNotDecided], {std::to_string(kUndecidedWithin)}));
-    for (const ChosenState& chosen : place.restsOn) detail(withArguments(texts_[kRestsOn], {chosen.character, chosen.state}));
+    for (const ChosenState& chosen : place.restsOn)
+        detail(withArguments(texts_[kRestsOn], {chosen.character, chosen.state}));
     if (place.restsOn.empty()) detail(texts_[kRestsOnNoSingleChoice]);
 }
 
@@ -102,14 +114,16 @@ void AdviceWriter::bestCharacters(const std::vector<BestCharacter>& best) {
     add(AdviceSection::BestCharacters, AdviceLineKind::Heading, texts_[kBestHeading]);
     for (const BestCharacter& character : best) {
         add(AdviceSection::BestCharacters, AdviceLineKind::Entry,
-            withArguments(texts_[kExpectedLeft], {character.character, oneDecimal(character.expectedLeft, texts_[kDecimalSeparator])}));
+            withArguments(texts_[kExpectedLeft],
+                          {character.character, oneDecimal(character.expectedLeft, texts_[kDecimalSeparator])}));
         lines_.back().row = character.row;
         std::vector<std::string> states;
         for (const StateKeeps& state : character.states) {
             states.push_back(withArguments(texts_[kStateKeeps], {state.state, std::to_string(state.keeps)}));
         }
         if (character.notRecorded > 0) {
-            states.push_back(withArguments(texts_[kStateKeeps], {texts_[kNotRecorded], std::to_string(character.notRecorded)}));
+            states.push_back(
+                withArguments(texts_[kStateKeeps], {texts_[kNotRecorded], std::to_string(character.notRecorded)}));
         }
         detail(joined(states, texts_[kListSeparator]));
     }
@@ -126,11 +140,16 @@ void AdviceWriter::nearMisses(const std::vector<NearMiss>& missed) {
 
 AdviceText statusText(AdviceStatus status) {
     switch (status) {
-    case AdviceStatus::NoGenus: return kNoGenus;
-    case AdviceStatus::SpeciesFileUnreadable: return kUnreadableSpecies;
-    case AdviceStatus::EmptyGenus: return kEmptyGenus;
-    case AdviceStatus::OneSpecies: return kOneSpecies;
-    case AdviceStatus::Ready: break;
+        case AdviceStatus::NoGenus:
+            return kNoGenus;
+        case AdviceStatus::SpeciesFileUnreadable:
+            return kUnreadableSpecies;
+        case AdviceStatus::EmptyGenus:
+            return kEmptyGenus;
+        case AdviceStatus::OneSpecies:
+            return kOneSpecies;
+        case AdviceStatus::Ready:
+            break;
     }
     return kNothingToAdvise;
 }

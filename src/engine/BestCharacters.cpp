@@ -15,7 +15,7 @@ static_assert(kStateSlots <= 32, "a character's states are held as bits of 32");
 // The average as a fraction, so that equal averages compare equal.
 struct Weighed {
     BestCharacter character;
-    long long left = 0;     // sum over the picks of the candidates each keeps
+    long long left = 0;  // sum over the picks of the candidates each keeps
     long long picks = 0;
 };
 
@@ -63,7 +63,8 @@ std::optional<Weighed> weigh(const AdviceInput& input, int row, const std::vecto
 
 }  // namespace
 
-std::vector<BestCharacter> bestCharacters(const AdviceInput& input, const std::vector<const AdviceRecord*>& candidates) {
+std::vector<BestCharacter> bestCharacters(const AdviceInput& input,
+                                          const std::vector<const AdviceRecord*>& candidates) {
     if (candidates.size() < 2) return {};
     std::vector<Weighed> all;
     for (int row = 1; row <= static_cast<int>(input.characters.size()); ++row) {

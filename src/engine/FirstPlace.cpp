@@ -39,8 +39,8 @@ bool Scores::firstStaysFirstWithout(int row) const {
     const int chosenCount = chosenCount_ - (countsAsChosen(code) ? 1 : 0);
     const auto percentWithout = [&](const AdviceRecord& record) {
         // Without the choice the key holds a space there, which the search also weighs.
-        const long long sum = sums_[static_cast<std::size_t>(record.record - 1)] - weightOf(input_, record, character, code) +
-                              weightOf(input_, record, character, ' ');
+        const long long sum = sums_[static_cast<std::size_t>(record.record - 1)] -
+                              weightOf(input_, record, character, code) + weightOf(input_, record, character, ' ');
         return RankedRecord{record.record, percentOf(sum, chosenCount)};
     };
     const RankedRecord first = percentWithout(input_.records[static_cast<std::size_t>(ranked_.front().record - 1)]);

@@ -21,7 +21,7 @@ public:
 
 private:
     const AdviceInput& input_;
-    std::vector<long long> sums_;   // by record - 1
+    std::vector<long long> sums_;  // by record - 1
     int chosenCount_ = 0;
     std::vector<RankedRecord> ranked_;
 };

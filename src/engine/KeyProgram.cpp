@@ -39,13 +39,16 @@ void KeyProgram::run(const std::function<void(Context&)>& handler, bool advise) 
 // The activation re-reads the texts and the kind of searching from the settings file.
 void KeyProgram::N31Click() { run(loadSettingsAndTexts, kAdvise); }
 void KeyProgram::Genera1Click() { run(genera1Click); }
-void KeyProgram::GenusItemClick(int item) { run([item](Context& c) { genusItemClick(c, item); }, kAdvise); }
+void KeyProgram::GenusItemClick(int item) {
+    run([item](Context& c) { genusItemClick(c, item); }, kAdvise);
+}
 
 void KeyProgram::ComboBoxChange(const std::vector<std::string>& texts) {
-    run([&texts](Context& c) {
+    const auto change = [&texts](Context& c) {
         for (std::size_t row = 0; row < kMaxCharacters && row < texts.size(); ++row) c.main().rows[row].comboText = texts[row];
         searchautomatic1Click(c);
-    }, kAdvise);
+    };
+    run(change, kAdvise);
 }
 
 void KeyProgram::ClearAll1Click() { run(clearAll, kAdvise); }
@@ -78,7 +81,9 @@ void KeyProgram::ComparisonFormClose() { state_.views.comparison.visible = false
 void KeyProgram::HelpFormClose() { state_.views.help.visible = false; }
 void KeyProgram::HeadingClick(int column) { run([column](Context& c) { headingClick(c, column); }); }
 
-void KeyProgram::AdvisorLineClick(int line) { run([line](Context& c) { advisorLineClick(c, line); }); }
+void KeyProgram::AdvisorLineClick(int line) {
+    run([line](Context& c) { advisorLineClick(c, line); });
+}
 void KeyProgram::AdvisorFormClose() { state_.views.advisor.visible = false; }
 
 }  // namespace sporix

@@ -7,7 +7,8 @@
 
 namespace sporix {
 
-void readLanguageTexts(const WorkFolder& folder, std::string_view stem, int languageIndex, std::span<std::string> texts) {
+void readLanguageTexts(const WorkFolder& folder, std::string_view stem, int languageIndex,
+                       std::span<std::string> texts) {
     auto file = folder.openForReading(languageFileName(stem, languageIndex));
     if (!file) return;
     const NumberedTexts read = readNumberedTexts(*file, texts.size());

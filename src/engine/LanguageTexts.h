@@ -13,7 +13,8 @@ namespace sporix {
 // texts, named as those are ("<stem>UK.Txt", "<stem>NL.Txt" ...), one text per line. Each
 // line that the file holds and does not leave empty replaces the text of its number in
 // `texts`; a key without the file, or a line it lacks, keeps the text given (English).
-void readLanguageTexts(const WorkFolder& folder, std::string_view stem, int languageIndex, std::span<std::string> texts);
+void readLanguageTexts(const WorkFolder& folder, std::string_view stem, int languageIndex,
+                       std::span<std::string> texts);
 
 // `text` with the first "%1" replaced by the first argument, the first "%2" by the second,
 // and so on.

@@ -25,7 +25,7 @@ char chosenCode(const CharacterRow& character, const std::string& chosenText);
 // A record's place in the ranking: higher percentage first; for equal ones the record
 // that stands later in the file.
 struct RankedRecord {
-    int record;   // 1-based
+    int record;  // 1-based
     int percent;
 };
 inline bool ranksBefore(const RankedRecord& a, const RankedRecord& b) {

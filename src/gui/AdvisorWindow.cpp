@@ -1,11 +1,11 @@
 #include "AdvisorWindow.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "KeyWindows.h"
 #include "ShownWindowSync.h"
@@ -50,7 +50,7 @@ public:
         painter->save();
         painter->setFont(line.font);
         painter->setPen(index.data(Qt::ForegroundRole).isValid() ? index.data(Qt::ForegroundRole).value<QColor>()
-                                                                  : line.palette.color(QPalette::Text));
+                                                                 : line.palette.color(QPalette::Text));
         const QRect text = textRect(line, index, line.rect.width()).translated(line.rect.topLeft());
         painter->drawText(text, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line.text);
         painter->restore();
@@ -73,9 +73,12 @@ private:
 
 int indentOf(AdviceLineKind kind) {
     switch (kind) {
-    case AdviceLineKind::Heading: return 0;
-    case AdviceLineKind::Entry: return 1;
-    case AdviceLineKind::Detail: return 2;
+        case AdviceLineKind::Heading:
+            return 0;
+        case AdviceLineKind::Entry:
+            return 1;
+        case AdviceLineKind::Detail:
+            return 2;
     }
     return 0;
 }
@@ -86,7 +89,9 @@ QListWidgetItem* itemFor(const AdviceLine& line, const QFont& font, bool first) 
     itemFont.setBold(line.kind == AdviceLineKind::Heading || line.section == AdviceSection::Status);
     item->setFont(itemFont);
     item->setData(kIndentRole, indentOf(line.kind));
-    const int gap = line.kind == AdviceLineKind::Heading ? kHeadingGap : line.kind == AdviceLineKind::Entry ? kEntryGap : 0;
+    const int gap = line.kind == AdviceLineKind::Heading ? kHeadingGap
+                    : line.kind == AdviceLineKind::Entry ? kEntryGap
+                                                         : 0;
     item->setData(kGapRole, first ? kMargin : gap);
     if (line.section == AdviceSection::LookAlikes) item->setForeground(kDanger);
     // Only lines that open something react to the mouse.

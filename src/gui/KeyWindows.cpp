@@ -19,8 +19,8 @@ KeyWindows::KeyWindows(KeyProgram& program)
       form5_(std::make_unique<TForm5>(*this)),
       advisor_(std::make_unique<AdvisorWindow>(*this)) {
     // Window handles exist from here on, so that activations can be told apart.
-    for (QWidget* form : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(), form5_.get(),
-                                                         advisor_.get()}) {
+    for (QWidget* form : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(),
+                                                         form5_.get(), advisor_.get()}) {
         form->winId();
     }
     // Coming back from the advisor is not one of the returns that re-read the settings and

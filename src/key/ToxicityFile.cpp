@@ -61,7 +61,8 @@ ToxicityFileRead readToxicityFile(std::streambuf& in) {
         const std::string line = reader.readLine(kMaxToxicityLineWidth + 1);
         if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
         if (line.size() > kMaxToxicityLineWidth) {
-            read.problems.push_back({number, "a line of more than " + std::to_string(kMaxToxicityLineWidth) + " bytes"});
+            read.problems.push_back(
+                {number, "a line of more than " + std::to_string(kMaxToxicityLineWidth) + " bytes"});
             continue;
         }
         readEntry(line, number, read);

@@ -100,20 +100,28 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
 
 const char* sectionName(AdviceSection section) {
     switch (section) {
-    case AdviceSection::Status: return "status";
-    case AdviceSection::LookAlikes: return "lookAlikes";
-    case AdviceSection::BestCharacters: return "bestCharacters";
-    case AdviceSection::NearMisses: return "nearMisses";
-    case AdviceSection::FirstPlace: return "firstPlace";
+        case AdviceSection::Status:
+            return "status";
+        case AdviceSection::LookAlikes:
+            return "lookAlikes";
+        case AdviceSection::BestCharacters:
+            return "bestCharacters";
+        case AdviceSection::NearMisses:
+            return "nearMisses";
+        case AdviceSection::FirstPlace:
+            return "firstPlace";
     }
     return "";
 }
 
 const char* kindName(AdviceLineKind kind) {
     switch (kind) {
-    case AdviceLineKind::Heading: return "heading";
-    case AdviceLineKind::Entry: return "entry";
-    case AdviceLineKind::Detail: return "detail";
+        case AdviceLineKind::Heading:
+            return "heading";
+        case AdviceLineKind::Entry:
+            return "entry";
+        case AdviceLineKind::Detail:
+            return "detail";
     }
     return "";
 }

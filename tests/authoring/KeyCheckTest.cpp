@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "KeyFixture.h"
-#include "ToxicityFile.h"
 #include "SmallKey.h"
+#include "ToxicityFile.h"
 
 namespace sporix::test {
 namespace {

@@ -194,9 +194,8 @@ TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesAndNearMissesAreLookAlikes) {
 
 TEST_F(AdviceOnSmallKeys, FirstKindWarnsOfDangerousSpeciesWithinTwentyPoints) {
     folder.write("TESTGEN.TOX", "TEBAD001 poisonous\r\nTEDEATH1 deadly\r\n");
-    openSampleGenus(1, {{"TEALPHA1*alpha", "R", "A", "M"},
-                        {"TEBAD001*bad", "R", ".A", "M"},
-                        {"TEDEATH1*death", "R", "A", "H"}});
+    openSampleGenus(
+        1, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBAD001*bad", "R", ".A", "M"}, {"TEDEATH1*death", "R", "A", "H"}});
     // alpha 100, bad 96 (4 behind), death 66 (34 behind, beyond 20).
     pick(1, "red");
     pick(2, "white");
@@ -216,7 +215,8 @@ TEST_F(AdviceOnSmallKeys, FirstKindWarnsOfDangerousSpeciesWithinTwentyPoints) {
 TEST_F(AdviceOnSmallKeys, AGenusWithNothingToAdviseOnSaysSoAlone) {
     openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"}});
     EXPECT_EQ(advice().status, AdviceStatus::OneSpecies);
-    EXPECT_EQ(lineTexts(), std::vector<std::string>{"This genus holds only one species: there is nothing to tell apart."});
+    EXPECT_EQ(lineTexts(),
+              std::vector<std::string>{"This genus holds only one species: there is nothing to tell apart."});
     folder.write("TESTGEN.SPE", "");
     program.ClearAll1Click();
     EXPECT_EQ(lineTexts(), std::vector<std::string>{"This genus holds no species."});
@@ -240,7 +240,8 @@ TEST_F(AdviceOnSmallKeys, AFaultyMarksFileMarksWhatItCanAndFailsNothing) {
 }
 
 TEST_F(AdviceOnSmallKeys, TheAdviceLeavesTheSearchStateAsItIs) {
-    openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBETA01*beta", "G", "A", "H"}, {"TEGAMMA1*gamma", "R", "B", "H"}});
+    openSampleGenus(
+        2, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBETA01*beta", "G", "A", "H"}, {"TEGAMMA1*gamma", "R", "B", "H"}});
     pick(1, "red");
     pick(3, "acrid");
     const SearchState before = state().search;

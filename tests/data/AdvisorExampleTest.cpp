@@ -20,7 +20,8 @@ protected:
     // Amanita's files in the test's own working folder; its menu item number, or 0.
     int copyAmanita() {
         const fs::path key = test::bundledKeyFolder();
-        for (const char* name : {"genuslst.txt", "InitUK.Txt", "AdviceUK.Txt", "AMANITA.FEA", "AMANITA.SPE", "AMANITA.TOX"}) {
+        for (const char* name :
+             {"genuslst.txt", "InitUK.Txt", "AdviceUK.Txt", "AMANITA.FEA", "AMANITA.SPE", "AMANITA.TOX"}) {
             folder.write(name, test::readKeyFile(key / name));
         }
         GenusList genera;

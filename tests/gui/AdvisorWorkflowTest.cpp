@@ -37,8 +37,10 @@ protected:
     }
     void clickAdvice(const QString& text) {
         const auto found = adviceList()->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString() << " not in " << advice().join(QLatin1Char('|')).toStdString();
-        QTest::mouseClick(adviceList()->viewport(), Qt::LeftButton, {}, adviceList()->visualItemRect(found.front()).center());
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString() << " not in "
+                                      << advice().join(QLatin1Char('|')).toStdString();
+        QTest::mouseClick(adviceList()->viewport(), Qt::LeftButton, {},
+                          adviceList()->visualItemRect(found.front()).center());
     }
 };
 
