@@ -142,7 +142,7 @@ const DefectCase kDefects[] = {
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
     {"MarkMarkedTwice", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS caution\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
-    {"MarkUnknown", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEBETASP lethal\r\n"); },
+    {"MarkInCapitals", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEBETASP Deadly\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
     {"MarksFileTooLong",
      [](const TempFolder& f) {
