@@ -425,6 +425,8 @@ void TForm1::showMenu(const MainWindowView& view) {
     // The key's texts are single-byte and hold no warning sign; the window adds one.
     const QString advisor = shown(view.advisor1.caption);
     advisor1_->setText(view.advisor1Warns ? QStringLiteral("\u26A0 ") + advisor : advisor);
+    advisor1_->setToolTip(view.advisor1Warns ? shown(view.advisor1Warning) : advisor);
+    advisor1_->setStatusTip(shown(view.advisor1Warning));
     advisor1_->setEnabled(view.advisor1.enabled);
 }
 

@@ -4,7 +4,7 @@ namespace sporix {
 
 AdviceTexts englishAdviceTexts() {
     return {"Advisor",
-            "Advisor: danger",
+            "A dangerous look-alike is close",
             "Choose a genus to get advice.",
             "The species file of this genus cannot be read.",
             "This genus holds no species.",

@@ -10,7 +10,7 @@ namespace sporix {
 // or a line it lacks, gives the English text. "%1", "%2", "%3" stand for what each names.
 enum AdviceText {
     kAdvisorCaption,  // the menu item and the window
-    kAdvisorWarning,  // the menu item while a dangerous look-alike is close
+    kAdvisorWarning,  // what the menu item tells while a dangerous look-alike is close
     kNoGenus,
     kUnreadableSpecies,
     kEmptyGenus,

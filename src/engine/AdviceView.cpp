@@ -170,7 +170,8 @@ void showAdvice(const Advice& advice, const AdviceTexts& texts, WindowViews& vie
     if (writer.empty()) writer.status(statusText(advice.status));
     MainWindowView& main = views.main;
     main.advisor1Warns = !advice.lookAlikes.empty();
-    main.advisor1.caption = texts[main.advisor1Warns ? kAdvisorWarning : kAdvisorCaption];
+    main.advisor1.caption = texts[kAdvisorCaption];
+    main.advisor1Warning = main.advisor1Warns ? texts[kAdvisorWarning] : std::string();
 }
 
 }  // namespace sporix

@@ -65,10 +65,13 @@ struct MainWindowView {
     std::string n31Caption;
     MenuItemView stepback1{"Step back", false, false};
     MenuItemView comparespecies1{"Compare species", false, false};
-    // The advisor's item at the right end of the menu bar; while a dangerous look-alike
-    // is close its caption says so, and the window puts a warning sign before it.
+    // The advisor's item at the right end of the menu bar. While a dangerous look-alike is
+    // close its caption says so: the window puts a warning sign before it, which the key's
+    // single-byte texts cannot hold, and tells the warning in words where the item is
+    // described (its tool tip), since the bar has no room for a longer caption.
     MenuItemView advisor1{"Advisor", true, false};
     bool advisor1Warns = false;
+    std::string advisor1Warning;
 
     // A click in the advisor opens the drop-down list of this row (1..42); each opening
     // counts, so that the same row opens again.

@@ -93,6 +93,7 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
     menuItem(json, "comparespecies1", main.comparespecies1);
     menuItem(json, "advisor1", main.advisor1);
     flag(json, "advisor1Warns", main.advisor1Warns);
+    text(json, "advisor1Warning", main.advisor1Warning);
     number(json, "dropDownRow", main.dropDownRow);
     number(json, "dropDownOpenings", main.dropDownOpenings);
     json.endObject();

@@ -172,7 +172,7 @@ TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesAndNearMissesAreLookAlikes) {
     EXPECT_EQ(lookAlikeNames(), (std::vector<std::string>{"death", "bad"}));
     EXPECT_EQ(advice().lookAlikes[0].reason, LookAlikeReason::RestSpecies);
     EXPECT_TRUE(main().advisor1Warns);
-    EXPECT_EQ(main().advisor1.caption, "Advisor: danger");
+    EXPECT_EQ(main().advisor1Warning, "A dangerous look-alike is close");
     EXPECT_EQ(state().views.advisor.lines[0].section, AdviceSection::LookAlikes);
     pick(3, "mild");
     ASSERT_EQ(lookAlikeNames(), (std::vector<std::string>{"death", "bad"}));
@@ -189,7 +189,7 @@ TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesAndNearMissesAreLookAlikes) {
     ASSERT_EQ(main().listBox1, std::vector<std::string>{"death"});
     EXPECT_TRUE(advice().lookAlikes.empty());
     EXPECT_FALSE(main().advisor1Warns);
-    EXPECT_EQ(main().advisor1.caption, "Advisor");
+    EXPECT_EQ(main().advisor1Warning, "");
 }
 
 TEST_F(AdviceOnSmallKeys, FirstKindWarnsOfDangerousSpeciesWithinTwentyPoints) {
@@ -276,7 +276,8 @@ TEST_F(AdviceOnSmallKeys, TextsComeFromTheLanguageFileWithEnglishWhereALineIsMis
     EXPECT_EQ(main().advisor1.caption, "Helper");
     EXPECT_EQ(state().views.advisor.caption, " Helper");
     pick(2, "white");
-    EXPECT_EQ(main().advisor1.caption, "Helper: watch out");
+    EXPECT_EQ(main().advisor1.caption, "Helper");
+    EXPECT_EQ(main().advisor1Warning, "Helper: watch out");
     EXPECT_EQ(lineTexts().front(), "Dangerous look-alikes");
 }
 

@@ -85,7 +85,7 @@ TEST_F(AdvisorExample, DeathCapWithMisjudgedFleshIsADeadlyNearMiss) {
     // The menu item warns though the advisor was never opened.
     EXPECT_FALSE(state().views.advisor.visible);
     EXPECT_TRUE(main().advisor1Warns);
-    EXPECT_EQ(main().advisor1.caption, "Advisor: danger");
+    EXPECT_EQ(main().advisor1Warning, "A dangerous look-alike is close");
 }
 
 }  // namespace

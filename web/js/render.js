@@ -111,6 +111,7 @@ function renderActions(main) {
     // puts one before the advisor's caption, as the desktop menu does.
     const advisor = setText('advisor-button', (main.advisor1Warns ? '\u26A0 ' : '') + main.advisor1.caption);
     advisor.classList.toggle('warns', main.advisor1Warns);
+    advisor.title = main.advisor1Warning;
 }
 
 export function renderMain(main, ui) {
