@@ -239,19 +239,6 @@ TEST_F(AdviceOnSmallKeys, AFaultyMarksFileMarksWhatItCanAndFailsNothing) {
     EXPECT_EQ(advice().lookAlikes[0].species.mark, Toxicity::Deadly);  // the first mark counts
 }
 
-TEST_F(AdviceOnSmallKeys, TheAdviceLeavesTheSearchStateAsItIs) {
-    openSampleGenus(
-        2, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBETA01*beta", "G", "A", "H"}, {"TEGAMMA1*gamma", "R", "B", "H"}});
-    pick(1, "red");
-    pick(3, "acrid");
-    const SearchState before = state().search;
-    program.N31Click();  // reads the settings and texts and computes the advice anew
-    for (int record = 1; record <= 3; ++record) EXPECT_EQ(state().search.mark(0, record), before.mark(0, record));
-    EXPECT_EQ(state().search.stepNumber, before.stepNumber);
-    EXPECT_EQ(state().search.chosenText(0, 3), before.chosenText(0, 3));
-    EXPECT_EQ(main().listBox1, std::vector<std::string>{"gamma"});
-}
-
 TEST_F(AdviceOnSmallKeys, AClickOnALineOpensItsDropDownListOrItsSpecies) {
     openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBETA01*beta", "G", "A", "M"}});
     folder.write("TESTGEN/TEBETA01.TXT", "Beta, by its code\r\n");
