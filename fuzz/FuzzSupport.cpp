@@ -168,6 +168,26 @@ void CheckedProgram::act(const char* name, Action action, bool search) {
 void CheckedProgram::checkAlways() const {
     const auto step = state().search.stepNumber;
     require(step <= kHistorySlots, "StepNumber is " + std::to_string(step) + ", outside 0..9");
+    checkAdvice();
+}
+
+// The advice after every action: the key has no marks file, so nothing is a look-alike.
+void CheckedProgram::checkAdvice() const {
+    const Advice& advice = state().advice;
+    require(!state().views.advisor.lines.empty(), "the advisor shows nothing");
+    require(advice.bestCharacters.size() <= static_cast<std::size_t>(kBestCharacterCount), "too many best characters");
+    double previous = 1.0;
+    for (const BestCharacter& best : advice.bestCharacters) {
+        require(best.expectedLeft >= previous,
+                "the best characters are not ranked, or one leaves less than one species");
+        previous = best.expectedLeft;
+    }
+    require(advice.nearMisses.size() <= static_cast<std::size_t>(kMaxNearMisses), "too many near misses");
+    for (const NearMiss& near : advice.nearMisses) {
+        require(!near.disagreements.empty() && near.disagreements.size() <= static_cast<std::size_t>(kMaxDisagreements),
+                "a near miss with " + std::to_string(near.disagreements.size()) + " disagreements");
+    }
+    require(advice.lookAlikes.empty() && !main().advisor1Warns, "a look-alike without a marks file");
 }
 
 void CheckedProgram::checkLists() const {

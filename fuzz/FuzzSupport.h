@@ -122,6 +122,7 @@ private:
     template <class Action>
     void act(const char* name, Action action, bool search);
     void checkAlways() const;
+    void checkAdvice() const;
     void checkLists() const;
 
     WorkFolder folder_;

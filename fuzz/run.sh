@@ -25,14 +25,15 @@ declare -A MAX_LEN=(
     [character_file]=8192
     [record_file]=8192
     [help_file]=8192
+    [toxicity_file]=4096
     [jpeg]=4096
     [bitmap]=2048
     [engine]=16384
     [genus_table]=4096
     [delta_dataset]=8192
 )
-ALL_TARGETS=(settings interface_texts genus_list character_file record_file help_file jpeg bitmap engine genus_table
-    delta_dataset)
+ALL_TARGETS=(settings interface_texts genus_list character_file record_file help_file toxicity_file jpeg bitmap engine
+    genus_table delta_dataset)
 TARGETS=("$@")
 [ ${#TARGETS[@]} -gt 0 ] || TARGETS=("${ALL_TARGETS[@]}")
 for target in "${TARGETS[@]}"; do

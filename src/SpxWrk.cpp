@@ -299,6 +299,8 @@ void TForm1::createMenu() {
         const std::vector<bool> ticked = ticks();
         windows_.act([&ticked](KeyProgram& p) { p.Comparespecies1Click(ticked); });
     });
+    advisor1_ = addBarAction("Advisor1", "Advisor");
+    connect(advisor1_, &QAction::triggered, this, [this] { windows_.act([](KeyProgram& p) { p.Advisor1Click(); }); });
 }
 
 void TForm1::setKeyboardOrder() {
@@ -340,6 +342,7 @@ void TForm1::showView(const MainWindowView& view) {
     showRightHandArea(view);
     showMenu(view);
     showing_ = false;
+    openDropDown(view);
 }
 
 void TForm1::showRows(const MainWindowView& view) {
@@ -419,6 +422,21 @@ void TForm1::showMenu(const MainWindowView& view) {
     stepback1_->setEnabled(view.stepback1.enabled);
     comparespecies1_->setText(shown(view.comparespecies1.caption));
     comparespecies1_->setEnabled(view.comparespecies1.enabled);
+    // The key's texts are single-byte and hold no warning sign; the window adds one.
+    const QString advisor = shown(view.advisor1.caption);
+    advisor1_->setText(view.advisor1Warns ? QStringLiteral("\u26A0 ") + advisor : advisor);
+    advisor1_->setToolTip(view.advisor1Warns ? shown(view.advisor1Warning) : advisor);
+    advisor1_->setStatusTip(shown(view.advisor1Warning));
+    advisor1_->setEnabled(view.advisor1.enabled);
+}
+
+void TForm1::openDropDown(const MainWindowView& view) {
+    if (view.dropDownOpenings == shownDropDownOpenings_) return;
+    shownDropDownOpenings_ = view.dropDownOpenings;
+    if (view.dropDownRow < 1 || view.dropDownRow > kMaxCharacters) return;
+    activateWindow();
+    raise();
+    rows_[static_cast<std::size_t>(view.dropDownRow - 1)].comboBox->showPopup();
 }
 
 }  // namespace sporix

@@ -52,6 +52,7 @@ private:
     void showRows(const MainWindowView& view);
     void showRightHandArea(const MainWindowView& view);
     void showMenu(const MainWindowView& view);
+    void openDropDown(const MainWindowView& view);
 
     KeyWindows& windows_;
     std::array<CharacterRowControls, kMaxCharacters> rows_;
@@ -76,9 +77,11 @@ private:
     QAction* n31_ = nullptr;
     QAction* stepback1_ = nullptr;
     QAction* comparespecies1_ = nullptr;
+    QAction* advisor1_ = nullptr;
 
     PictureHandle shownPicture_;
     int shownCheckListFills_ = -1;
+    int shownDropDownOpenings_ = 0;
     bool showing_ = false;  // while the view is copied, list changes start no search
 };
 

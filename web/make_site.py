@@ -22,7 +22,7 @@ from pathlib import Path
 PAGE = Path(__file__).resolve().parent
 ICON = PAGE.parent / "packaging" / "icons" / "sporix.svg"
 PAGE_FILES = ["index.html", "style.css", "manifest.webmanifest",
-              "js/app.js", "js/dom.js", "js/keyfiles.js", "js/pictures.js", "js/render.js", "js/windows.js"]
+              "js/advice.js", "js/app.js", "js/dom.js", "js/keyfiles.js", "js/pictures.js", "js/render.js", "js/windows.js"]
 MODULE_FILES = ["sporix.js", "sporix.wasm"]
 PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
 # Written by the program itself; on the site the settings live in the browser.

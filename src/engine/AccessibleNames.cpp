@@ -1,18 +1,10 @@
 #include "AccessibleNames.h"
 
-#include "InterfaceTexts.h"
-#include "Languages.h"
+#include "LanguageTexts.h"
 
 namespace sporix {
 
 namespace {
-
-std::string withArgument(const std::string& text, const std::string& argument) {
-    std::string result = text;
-    const auto at = result.find("%1");
-    if (at != std::string::npos) result.replace(at, 2, argument);
-    return result;
-}
 
 std::string withoutTrailingBlanks(const std::string& text) {
     const auto end = text.find_last_not_of(' ');
@@ -29,12 +21,7 @@ AccessibleTexts englishAccessibleTexts() {
 void readAccessibleTexts(Context& c) {
     AccessibleTexts& texts = c.state.accessibleTexts;
     texts = englishAccessibleTexts();
-    auto file = c.folder.openForReading(languageFileName(kAccessibleTextStem, c.state.settings.languageIndex));
-    if (!file) return;
-    const NumberedTexts read = readNumberedTexts(*file, kAccessibleTextCount);
-    for (std::size_t k = 0; k < read.lines; ++k) {
-        if (!read.texts[k].empty()) texts[k] = read.texts[k];
-    }
+    readLanguageTexts(c.folder, kAccessibleTextStem, c.state.settings.languageIndex, texts);
 }
 
 void nameControls(ProgramState& state) {
@@ -43,9 +30,10 @@ void nameControls(ProgramState& state) {
     for (std::size_t k = 0; k < kMaxCharacters; ++k) {
         CharacterRowView& row = main.rows[k];
         const std::string character = withoutTrailingBlanks(row.labelCaption);
-        const std::string rowName = character.empty() ? withArgument(texts[kUnusedRow], std::to_string(k + 1)) : character;
+        const std::string rowName =
+            character.empty() ? withArguments(texts[kUnusedRow], {std::to_string(k + 1)}) : character;
         row.comboAccessibleName = rowName;
-        row.buttonAccessibleName = withArgument(texts[kPictureButton], rowName);
+        row.buttonAccessibleName = withArguments(texts[kPictureButton], {rowName});
     }
     main.listBox1AccessibleName = texts[kSpeciesList];
     main.listBox2AccessibleName = texts[kPercentList];

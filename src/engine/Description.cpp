@@ -28,7 +28,9 @@ void lookUpSpeciesCode(Context& c) {
 
 void findSpecies(Context& c, DescriptionEntry entry) {
     DescriptionState& d = c.state.description;
-    if (entry == DescriptionEntry::ResultList && listShowsAllSpecies(c)) {
+    if (entry == DescriptionEntry::Advisor) {
+        d.selectedName = d.selectedLine;
+    } else if (entry == DescriptionEntry::ResultList && listShowsAllSpecies(c)) {
         d.selectedName = fromPosition(d.selectedLine, 3);  // without the genus prefix
     } else {
         // A heading shows a display name, as the rest-species list does: for a name written

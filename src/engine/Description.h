@@ -4,8 +4,9 @@
 
 namespace sporix {
 
-// How the species was chosen: a line of the species list, or a comparison heading.
-enum class DescriptionEntry { ResultList, Heading };
+// How the species was chosen: a line of the species list, a comparison heading, or a line
+// of the advisor, which knows the species' code as well as its display name.
+enum class DescriptionEntry { ResultList, Heading, Advisor };
 
 // A click on line `selectedIndex` of the species list (-1: none selected).
 void species1Click(Context& c, int selectedIndex);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "AccessibleNames.h"
+#include "Advisor.h"
 #include "ClearAll.h"
 #include "Comparison.h"
 #include "Description.h"
@@ -15,37 +16,49 @@
 
 namespace sporix {
 
+namespace {
+constexpr bool kAdvise = true;
+}
+
 KeyProgram::KeyProgram(const WorkFolder& folder, UserMessages& messages, PictureLoader& pictures)
     : context_{state_, folder, messages, pictures} {
+    updateAdvice(context_);
     nameControls(state_);
 }
 
-void KeyProgram::run(const std::function<void(Context&)>& handler) {
+void KeyProgram::run(const std::function<void(Context&)>& handler, bool advise) {
     try {
         handler(context_);
     } catch (const std::exception& error) {
         context_.messages.reportError(error.what());
     }
+    if (advise) updateAdvice(context_);
     nameControls(state_);
 }
 
-void KeyProgram::N31Click() { run(loadSettingsAndTexts); }
+// The activation re-reads the texts and the kind of searching from the settings file.
+void KeyProgram::N31Click() { run(loadSettingsAndTexts, kAdvise); }
 void KeyProgram::Genera1Click() { run(genera1Click); }
-void KeyProgram::GenusItemClick(int item) { run([item](Context& c) { genusItemClick(c, item); }); }
-
-void KeyProgram::ComboBoxChange(const std::vector<std::string>& texts) {
-    run([&texts](Context& c) {
-        for (std::size_t row = 0; row < kMaxCharacters && row < texts.size(); ++row) c.main().rows[row].comboText = texts[row];
-        searchautomatic1Click(c);
-    });
+void KeyProgram::GenusItemClick(int item) {
+    run([item](Context& c) { genusItemClick(c, item); }, kAdvise);
 }
 
-void KeyProgram::ClearAll1Click() { run(clearAll); }
-void KeyProgram::Stepback1Click() { run(stepback1Click); }
-void KeyProgram::SpeedButton1Click() { run(speedButton1Click); }
-void KeyProgram::Usingallspeciesallcharcters1Click() { run(usingAllSpeciesClick); }
-void KeyProgram::Usingrestspeciesafterlastcharacter1Click() { run(usingRestSpeciesClick); }
-void KeyProgram::LanguageClick(int languageIndex) { run([languageIndex](Context& c) { switchLanguage(c, languageIndex); }); }
+void KeyProgram::ComboBoxChange(const std::vector<std::string>& texts) {
+    const auto change = [&texts](Context& c) {
+        for (std::size_t row = 0; row < kMaxCharacters && row < texts.size(); ++row) c.main().rows[row].comboText = texts[row];
+        searchautomatic1Click(c);
+    };
+    run(change, kAdvise);
+}
+
+void KeyProgram::ClearAll1Click() { run(clearAll, kAdvise); }
+void KeyProgram::Stepback1Click() { run(stepback1Click, kAdvise); }
+void KeyProgram::SpeedButton1Click() { run(speedButton1Click, kAdvise); }
+void KeyProgram::Usingallspeciesallcharcters1Click() { run(usingAllSpeciesClick, kAdvise); }
+void KeyProgram::Usingrestspeciesafterlastcharacter1Click() { run(usingRestSpeciesClick, kAdvise); }
+void KeyProgram::LanguageClick(int languageIndex) {
+    run([languageIndex](Context& c) { switchLanguage(c, languageIndex); }, kAdvise);
+}
 void KeyProgram::ButtonClick(int row) { run([row](Context& c) { showCharacterIllustration(c, row); }); }
 void KeyProgram::Species1Click(int selectedIndex) { run([selectedIndex](Context& c) { species1Click(c, selectedIndex); }); }
 
@@ -58,6 +71,7 @@ void KeyProgram::Comparespecies1Click(const std::vector<bool>& ticks) {
 void KeyProgram::Howtostart1Click() { run(howtostart1Click); }
 void KeyProgram::HelpItemClick(int language) { run([language](Context& c) { helpItemClick(c, language); }); }
 void KeyProgram::AboutProgram1Click() { run(aboutProgram1Click); }
+void KeyProgram::Advisor1Click() { run(advisor1Click); }
 
 void KeyProgram::SlideClick() { run(slideButtonClick); }
 void KeyProgram::CloseClick() { run(closeButtonClick); }
@@ -66,5 +80,10 @@ void KeyProgram::DescriptionFormClose() { state_.views.description.visible = fal
 void KeyProgram::ComparisonFormClose() { state_.views.comparison.visible = false; }
 void KeyProgram::HelpFormClose() { state_.views.help.visible = false; }
 void KeyProgram::HeadingClick(int column) { run([column](Context& c) { headingClick(c, column); }); }
+
+void KeyProgram::AdvisorLineClick(int line) {
+    run([line](Context& c) { advisorLineClick(c, line); });
+}
+void KeyProgram::AdvisorFormClose() { state_.views.advisor.visible = false; }
 
 }  // namespace sporix

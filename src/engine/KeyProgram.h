@@ -11,7 +11,8 @@ namespace sporix {
 // The program as its windows see it: it owns the program-wide state and offers one
 // handler per user action. Every handler runs to its end; a failure that no message
 // foresees ends it and goes to the general error handler, and the program goes on.
-// After each handler the windows copy `views()` onto their controls.
+// After each handler the windows copy `views()` onto their controls. The advice follows every
+// action that can change what it is computed from.
 class KeyProgram {
 public:
     KeyProgram(const WorkFolder& folder, UserMessages& messages, PictureLoader& pictures);
@@ -39,6 +40,7 @@ public:
     void Howtostart1Click();
     void HelpItemClick(int language);  // InfoUK1Click, InfoNL1Click, ...
     void AboutProgram1Click();
+    void Advisor1Click();
 
     // Description, slide, comparison and help windows
     void SlideClick();
@@ -49,8 +51,14 @@ public:
     void HelpFormClose();
     void HeadingClick(int column);  // Label3Click .. Label5Click
 
+    // Advisor window
+    void AdvisorLineClick(int line);
+    void AdvisorFormClose();
+
 private:
-    void run(const std::function<void(Context&)>& handler);
+    // Runs a handler; with `advise`, one that can change the search, the genus, the kind of
+    // searching or the language, and the advice is computed anew after it.
+    void run(const std::function<void(Context&)>& handler, bool advise = false);
 
     ProgramState state_;
     Context context_;

@@ -36,7 +36,9 @@ std::string_view baseLetters(unsigned char byte) {
     return {};
 }
 
-std::string primaryKey(std::string_view name) {
+}  // namespace
+
+std::string collationPrimaryKey(std::string_view name) {
     std::string key;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
@@ -46,6 +48,8 @@ std::string primaryKey(std::string_view name) {
     }
     return key;
 }
+
+namespace {
 
 bool isUpperCase(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) || byte == 0x8A ||
@@ -81,7 +85,7 @@ std::string caseKey(std::string_view name) {
 }  // namespace
 
 bool collatesBefore(std::string_view a, std::string_view b) {
-    if (const auto pa = primaryKey(a), pb = primaryKey(b); pa != pb) return pa < pb;
+    if (const auto pa = collationPrimaryKey(a), pb = collationPrimaryKey(b); pa != pb) return pa < pb;
     if (const auto aa = accentKey(a), ab = accentKey(b); aa != ab) return aa < ab;
     if (const auto ca = caseKey(a), cb = caseKey(b); ca != cb) return ca < cb;
     return a < b;

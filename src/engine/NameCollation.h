@@ -10,4 +10,8 @@ namespace sporix {
 // case, and finally byte by byte, so that the order is total.
 bool collatesBefore(std::string_view a, std::string_view b);
 
+// The first key of that order: the letters without case and accents. Where it differs
+// between two names it decides; an order that compares each name many times keeps it.
+std::string collationPrimaryKey(std::string_view name);
+
 }  // namespace sporix

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "AccessibleTexts.h"
+#include "Advice.h"
+#include "AdviceTexts.h"
 #include "CharacterFile.h"
 #include "GenusList.h"
 #include "InterfaceTexts.h"
@@ -64,12 +66,14 @@ struct ProgramState {
     std::string interfaceTextFileName;
     InterfaceTexts texts;
     AccessibleTexts accessibleTexts = englishAccessibleTexts();
+    AdviceTexts adviceTexts = englishAdviceTexts();
     GenusList genusList;
     GenusEntry currentGenus;
     LoadedGenus genus;
     SearchState search;
     SearchResults results;
     DescriptionState description;
+    Advice advice;  // after the last action that can change it
     WindowViews views;
 
     const std::string& text(int number) const { return texts.at(static_cast<std::size_t>(number)); }

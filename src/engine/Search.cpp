@@ -1,6 +1,7 @@
 #include "Search.h"
 
 #include "RestSearch.h"
+#include "Scoring.h"
 #include "ShortText.h"
 
 namespace sporix {
@@ -34,16 +35,8 @@ std::string buildSearchKey(Context& c) {
     std::string key;
     for (int i = 1; i <= genus.characterCount; ++i) {
         const std::string& chosen = c.state.search.chosenText(0, i);
-        char code = ' ';
-        // Only an entry with all 26 bytes has a code; the first match gives the letter,
-        // so the key keeps exactly one letter per character.
-        for (const std::string& slot : genus.characters[static_cast<std::size_t>(i - 1)].slots) {
-            if (hasStateCode(slot) && stateText(slot) == chosen) {
-                code = stateCode(slot);
-                break;
-            }
-        }
-        key.push_back(code);
+        // One letter per character, so that the key's letters line up with the characters.
+        key.push_back(chosenCode(genus.characters[static_cast<std::size_t>(i - 1)], chosen));
     }
     return key;
 }

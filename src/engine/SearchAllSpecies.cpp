@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "GenusLoader.h"
+#include "Scoring.h"
 #include "Search.h"
 #include "ShortText.h"
 #include "SpeciesFile.h"
@@ -10,27 +10,6 @@
 namespace sporix {
 
 namespace {
-
-constexpr int kHighestPercentText = 999;
-
-bool countsAsChosen(char code) {
-    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-}
-
-char upperCase(char code) { return (code >= 'a' && code <= 'z') ? static_cast<char>(code - 'a' + 'A') : code; }
-
-struct Scored {
-    int record;   // 1-based
-    int percent;  // clamped to 0..999, as its three-digit text
-};
-
-// The percentage of one record: the sum of weights divided by the number of chosen
-// characters. With no character counted (only codes that are not letters or digits) the
-// sum stays undivided. The text has three digits, so the value is held to 0..999.
-int percentOf(long long sum, int chosenCount) {
-    if (sum > 0) sum /= std::max(chosenCount, 1);
-    return static_cast<int>(std::clamp<long long>(sum, 0, kHighestPercentText));
-}
 
 void prepareWindow(Context& c) {
     MainWindowView& main = c.main();
@@ -47,7 +26,7 @@ void prepareWindow(Context& c) {
 // The scores of every record, and its name line, which the result rows take their names
 // and codes from: one pass over the file serves both.
 struct ScoringPass {
-    std::vector<Scored> scored;
+    std::vector<RankedRecord> scored;
     std::vector<std::string> nameLines;  // by record number - 1
 };
 
@@ -88,7 +67,7 @@ std::string shownPercent(int percent) {
     return percent < 100 ? text.substr(1) : text;
 }
 
-void fillResultTable(Context& c, const std::vector<Scored>& ranked, const std::vector<std::string>& nameLines) {
+void fillResultTable(Context& c, const std::vector<RankedRecord>& ranked, const std::vector<std::string>& nameLines) {
     const std::size_t rows = std::min<std::size_t>(kResultRows, ranked.size());
     for (std::size_t k = 0; k < rows; ++k) {
         const std::string& nameLine = nameLines[static_cast<std::size_t>(ranked[k].record - 1)];
@@ -99,7 +78,7 @@ void fillResultTable(Context& c, const std::vector<Scored>& ranked, const std::v
     }
 }
 
-void listBestSpecies(Context& c, const std::vector<Scored>& ranked) {
+void listBestSpecies(Context& c, const std::vector<RankedRecord>& ranked) {
     MainWindowView& main = c.main();
     SearchState& search = c.state.search;
     c.state.results.listPrefix = std::string(1, c.state.currentGenus.folder.front()) + ".";
@@ -134,12 +113,10 @@ void searchAllSpecies(Context& c, const std::string& searchKey) {
         }
         pass = scoreRecords(c, *file, searchKey);
     }
-    std::vector<Scored>& ranked = pass.scored;
+    std::vector<RankedRecord>& ranked = pass.scored;
     c.state.genus.speciesCount = static_cast<int>(ranked.size());
     // Highest percentage first; for equal ones the later record first.
-    std::sort(ranked.begin(), ranked.end(), [](const Scored& a, const Scored& b) {
-        return a.percent != b.percent ? a.percent > b.percent : a.record > b.record;
-    });
+    std::sort(ranked.begin(), ranked.end(), ranksBefore);
     fillResultTable(c, ranked, pass.nameLines);
     listBestSpecies(c, ranked);
 }

@@ -1,6 +1,7 @@
 #include "StartUp.h"
 
 #include "AccessibleNames.h"
+#include "Advisor.h"
 #include "GenusLoader.h"
 #include "Languages.h"
 #include "SettingsFile.h"
@@ -62,6 +63,7 @@ void loadSettingsAndTexts(Context& c) {
     if (!isLanguage(c.state.settings.languageIndex)) c.state.settings.languageIndex = 1;
     if (!readInterfaceTextFile(c)) return;
     readAccessibleTexts(c);
+    readAdviceTexts(c);
     applySearchKindTexts(c);
     applyCaptions(c);
     c.main().image1Visible = false;

@@ -65,6 +65,18 @@ struct MainWindowView {
     std::string n31Caption;
     MenuItemView stepback1{"Step back", false, false};
     MenuItemView comparespecies1{"Compare species", false, false};
+    // The advisor's item at the right end of the menu bar. While a dangerous look-alike is
+    // close its caption says so: the window puts a warning sign before it, which the key's
+    // single-byte texts cannot hold, and tells the warning in words where the item is
+    // described (its tool tip), since the bar has no room for a longer caption.
+    MenuItemView advisor1{"Advisor", true, false};
+    bool advisor1Warns = false;
+    std::string advisor1Warning;
+
+    // A click in the advisor opens the drop-down list of this row (1..42); each opening
+    // counts, so that the same row opens again.
+    int dropDownRow = 0;
+    int dropDownOpenings = 0;
 
 private:
     static std::array<std::string, kMaxGenera> filledWith(const char* text) {
@@ -114,12 +126,32 @@ struct ComparisonWindowView : ShownWindow {
     int scrollToTopCount = 0;
 };
 
+enum class AdviceSection { Status, LookAlikes, BestCharacters, NearMisses, FirstPlace };
+enum class AdviceLineKind { Heading, Entry, Detail };
+
+// One line of the advisor. A click on it opens the drop-down list of `row`, or the
+// description of the species `speciesCode`, where it names one.
+struct AdviceLine {
+    AdviceSection section = AdviceSection::Status;
+    AdviceLineKind kind = AdviceLineKind::Entry;
+    std::string text;
+    int row = 0;
+    std::string speciesCode;
+    std::string speciesName;
+};
+
+struct AdvisorWindowView : ShownWindow {
+    std::string caption = "Advisor";
+    std::vector<AdviceLine> lines;
+};
+
 struct WindowViews {
     MainWindowView main;
     HelpWindowView help;
     DescriptionWindowView description;
     SlideWindowView slide;
     ComparisonWindowView comparison;
+    AdvisorWindowView advisor;
 };
 
 }  // namespace sporix

@@ -1,6 +1,7 @@
 #include "KeyWindows.h"
 
 #include "ActivationWatcher.h"
+#include "AdvisorWindow.h"
 #include "Help.h"
 #include "SpxWrk.h"
 #include "Unit3.h"
@@ -15,11 +16,15 @@ KeyWindows::KeyWindows(KeyProgram& program)
       form2_(std::make_unique<TForm2>(*this)),
       form3_(std::make_unique<TForm3>(*this)),
       form4_(std::make_unique<TForm4>(*this)),
-      form5_(std::make_unique<TForm5>(*this)) {
+      form5_(std::make_unique<TForm5>(*this)),
+      advisor_(std::make_unique<AdvisorWindow>(*this)) {
     // Window handles exist from here on, so that activations can be told apart.
-    for (QWidget* form : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(), form5_.get()}) {
+    for (QWidget* form : std::initializer_list<QWidget*>{form1_.get(), form2_.get(), form3_.get(), form4_.get(),
+                                                         form5_.get(), advisor_.get()}) {
         form->winId();
     }
+    // Coming back from the advisor is not one of the returns that re-read the settings and
+    // texts: the advisor is left out of the watched windows.
     watcher_ = std::make_unique<ActivationWatcher>(*form1_, std::vector<QWidget*>{form2_.get(), form3_.get(), form4_.get(), form5_.get()});
     QObject::connect(watcher_.get(), &ActivationWatcher::mainWindowActivated,
                      [this] { act([](KeyProgram& p) { p.N31Click(); }); });
@@ -45,6 +50,7 @@ void KeyWindows::refresh() {
     form3_->showView(views.description);
     form4_->showView(views.slide);
     form5_->showView(views.comparison);
+    advisor_->showView(views.advisor);
 }
 
 }  // namespace sporix

@@ -8,13 +8,15 @@
 namespace sporix {
 
 class ActivationWatcher;
+class AdvisorWindow;
 class TForm1;
 class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
 
-// The five windows of the program around the one program object. Every user action goes
+// The windows of the program around the one program object: the five of the key and the
+// advisor. Every user action goes
 // through act(): the handler runs, then every window shows the program's views anew.
 class KeyWindows {
 public:
@@ -30,6 +32,7 @@ public:
     TForm3& descriptionWindow() { return *form3_; }
     TForm4& slideWindow() { return *form4_; }
     TForm5& comparisonWindow() { return *form5_; }
+    AdvisorWindow& advisorWindow() { return *advisor_; }
     const KeyProgram& program() const { return program_; }
 
 private:
@@ -41,6 +44,7 @@ private:
     std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm4> form4_;
     std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<AdvisorWindow> advisor_;
     std::unique_ptr<ActivationWatcher> watcher_;
 };
 

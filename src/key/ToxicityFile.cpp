@@ -58,8 +58,13 @@ ToxicityFileRead readToxicityFile(std::streambuf& in) {
             read.problems.push_back({number, "more than " + std::to_string(kMaxToxicityLines) + " lines; the rest is not read"});
             break;
         }
-        const std::string line = reader.readLine();
+        const std::string line = reader.readLine(kMaxToxicityLineWidth + 1);
         if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
+        if (line.size() > kMaxToxicityLineWidth) {
+            read.problems.push_back(
+                {number, "a line of more than " + std::to_string(kMaxToxicityLineWidth) + " bytes"});
+            continue;
+        }
         readEntry(line, number, read);
     }
     return read;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -32,11 +33,14 @@ struct ToxicityFileRead {
 
 // At most this many lines are read: a key marks each of its species at most once.
 inline constexpr int kMaxToxicityLines = 2000;
+// A line holds a code of 8 bytes, blanks and a word; a longer one is kept to this many
+// bytes, so that no file, however large, takes more than a bounded room.
+inline constexpr std::size_t kMaxToxicityLineWidth = 256;
 
 // Reads the marks: one species per line, its code, one or more blanks or tabs, and its
 // mark. Empty lines and lines starting with "#" are passed over. A line that is not of
-// that form, or names an unknown mark, is a problem and marks nothing; so is every line
-// after the first kMaxToxicityLines. A code marked twice keeps its first mark.
+// that form, names an unknown mark or is longer than kMaxToxicityLineWidth is a problem and
+// marks nothing; so is every line after the first kMaxToxicityLines. A code marked twice keeps its first mark.
 ToxicityFileRead readToxicityFile(std::streambuf& in);
 
 // The mark of `speciesCode` in `read`, Unmarked when the file does not name it.

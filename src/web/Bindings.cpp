@@ -68,7 +68,9 @@ EMSCRIPTEN_BINDINGS(sporix) {
         .function("heading", &forward<&WebPlayer::heading, int>)
         .function("help", &forward<&WebPlayer::help, int>)
         .function("howToStart", &forward<&WebPlayer::howToStart>)
-        .function("about", &forward<&WebPlayer::about>);
+        .function("about", &forward<&WebPlayer::about>)
+        .function("advisor", &forward<&WebPlayer::advisor>)
+        .function("advice", &forward<&WebPlayer::advice, int>);
 }
 
 }  // namespace sporix

@@ -91,7 +91,56 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
     text(json, "n31Caption", main.n31Caption);
     menuItem(json, "stepback1", main.stepback1);
     menuItem(json, "comparespecies1", main.comparespecies1);
+    menuItem(json, "advisor1", main.advisor1);
+    flag(json, "advisor1Warns", main.advisor1Warns);
+    text(json, "advisor1Warning", main.advisor1Warning);
+    number(json, "dropDownRow", main.dropDownRow);
+    number(json, "dropDownOpenings", main.dropDownOpenings);
     json.endObject();
+}
+
+const char* sectionName(AdviceSection section) {
+    switch (section) {
+        case AdviceSection::Status:
+            return "status";
+        case AdviceSection::LookAlikes:
+            return "lookAlikes";
+        case AdviceSection::BestCharacters:
+            return "bestCharacters";
+        case AdviceSection::NearMisses:
+            return "nearMisses";
+        case AdviceSection::FirstPlace:
+            return "firstPlace";
+    }
+    return "";
+}
+
+const char* kindName(AdviceLineKind kind) {
+    switch (kind) {
+        case AdviceLineKind::Heading:
+            return "heading";
+        case AdviceLineKind::Entry:
+            return "entry";
+        case AdviceLineKind::Detail:
+            return "detail";
+    }
+    return "";
+}
+
+// The advisor's lines: what each says, and whether a click on it opens a row's list or a
+// species (the page asks the engine, by the line's number, which).
+void adviceLines(JsonWriter& json, const std::vector<AdviceLine>& lines) {
+    json.key("lines").beginArray();
+    for (const AdviceLine& line : lines) {
+        json.beginObject();
+        json.key("section").string(sectionName(line.section));
+        json.key("kind").string(kindName(line.kind));
+        text(json, "text", line.text);
+        number(json, "row", line.row);
+        flag(json, "opensSpecies", !line.speciesCode.empty());
+        json.endObject();
+    }
+    json.endArray();
 }
 
 // A window's object: whether and how often it was shown, its caption, then `contents`.
@@ -128,6 +177,8 @@ void otherWindows(JsonWriter& json, const WindowViews& views) {
         json.endArray();
         number(json, "scrollToTopCount", comparison.scrollToTopCount);
     });
+    const AdvisorWindowView& advisor = views.advisor;
+    window(json, "advisor", advisor, advisor.caption, [&] { adviceLines(json, advisor.lines); });
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ std::string WebPlayer::closeWindow(const std::string& window) {
     if (window == "description") program_.DescriptionFormClose();
     if (window == "slide") program_.SlideFormClose();
     if (window == "comparison") program_.ComparisonFormClose();
+    if (window == "advisor") program_.AdvisorFormClose();
     return update();
 }
 
@@ -73,5 +74,9 @@ std::string WebPlayer::help(int language) { return after(&KeyProgram::HelpItemCl
 std::string WebPlayer::howToStart() { return after(&KeyProgram::Howtostart1Click); }
 
 std::string WebPlayer::about() { return after(&KeyProgram::AboutProgram1Click); }
+
+std::string WebPlayer::advisor() { return after(&KeyProgram::Advisor1Click); }
+
+std::string WebPlayer::advice(int line) { return after(&KeyProgram::AdvisorLineClick, line); }
 
 }  // namespace sporix

@@ -48,11 +48,13 @@ public:
     std::string compare(const std::vector<int>& tickedItems);
     std::string slide();
     std::string closeDescription();                      // its Close button
-    std::string closeWindow(const std::string& window);  // a close box: help, description, slide, comparison
+    std::string closeWindow(const std::string& window);  // a close box: help, description, slide, comparison, advisor
     std::string heading(int column);                     // a species heading of the comparison, 1..3
     std::string help(int language);
     std::string howToStart();
     std::string about();
+    std::string advisor();         // the advisor's menu item
+    std::string advice(int line);  // a click on line `line` of the advisor
 
     const WindowViews& views() const { return program_.views(); }
 

@@ -7,6 +7,7 @@
 
 #include "KeyFixture.h"
 #include "SmallKey.h"
+#include "ToxicityFile.h"
 
 namespace sporix::test {
 namespace {
@@ -174,6 +175,18 @@ const DefectCase kDefects[] = {
      "TESTGEN.TOX:1: error:", "mark-refused", 1},
     {"MarkMarkedTwice", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS caution\r\n"); },
      "TESTGEN.TOX:2: error:", "mark-refused", 1},
+    {"MarkInCapitals", [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEBETASP Deadly\r\n"); },
+     "TESTGEN.TOX:2: error:", "mark-refused", 1},
+    {"MarksFileTooLong",
+     [](const TempFolder& f) {
+         std::string marks;
+         for (int k = 0; k < kMaxToxicityLines; ++k) marks += "# a line\r\n";
+         f.write("TESTGEN.TOX", marks + "TEALPHAS deadly\r\n");
+     },
+     "TESTGEN.TOX:2001: error:", "mark-refused", 1},
+    {"MarkLineWithLoneLineFeed",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEGAMMAS caution\r\nTEALPHAS deadly\nTEBETASP poisonous\r\n"); },
+     "TESTGEN.TOX:2: error:", "lone-lf", 1},
 };
 
 class KeyCheckDefect : public ::testing::TestWithParam<DefectCase> {};

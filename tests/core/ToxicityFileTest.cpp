@@ -45,5 +45,14 @@ TEST(ToxicityFile, AHugeFileIsReadOnlyUpToItsLimit) {
     EXPECT_EQ(read.problems[0].line, kMaxToxicityLines + 1);
 }
 
+TEST(ToxicityFile, AnOverlongLineMarksNothingAndKeepsNothingOfItself) {
+    const std::string code(100000, 'X');
+    const auto read = readMarks(crlf({"# " + code, code + " deadly", "AMPHALLO deadly"}));
+    ASSERT_EQ(read.problems.size(), 1u);
+    EXPECT_EQ(read.problems[0].line, 2);
+    ASSERT_EQ(read.entries.size(), 1u);
+    EXPECT_EQ(toxicityOf(read, "AMPHALLO"), Toxicity::Deadly);
+}
+
 }  // namespace
 }  // namespace sporix

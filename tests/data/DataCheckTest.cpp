@@ -118,7 +118,8 @@ TEST(BundledKey, InterfaceTextsHaveFortyLinesAndHelpFilesExist) {
 // French puts a space before ":", ";", "!", "?" and "»" and after "«"; a no-break space
 // there keeps the sign on the line of its word, in the windows and in the help.
 TEST(BundledKey, FrenchTextsKeepTheirSignsBesideTheirWords) {
-    std::vector<fs::path> french = {kData / "InitF.Txt", kData / "InfoF.Txt", kData / "AccessF.Txt"};
+    std::vector<fs::path> french = {kData / "InitF.Txt", kData / "InfoF.Txt", kData / "AccessF.Txt",
+                                    kData / "AdviceF.Txt"};
     for (const auto& entry : fs::recursive_directory_iterator(kData)) {
         const auto extension = entry.path().extension().string();
         if (extension == ".FEF" || extension == ".TXF") french.push_back(entry.path());
@@ -138,6 +139,13 @@ TEST(BundledKey, AccessibleNamesComeInEveryLanguage) {
     for (const char* language : {"UK", "NL", "D", "F", "I", "S"}) {
         const std::string texts = readFile(kData / (std::string("Access") + language + ".Txt"));
         EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), 6) << language;
+    }
+}
+
+TEST(BundledKey, AdvisorTextsComeInEveryLanguage) {
+    for (const char* language : {"UK", "NL", "D", "F", "I", "S"}) {
+        const std::string texts = readFile(kData / (std::string("Advice") + language + ".Txt"));
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), kAdviceTextCount) << language;
     }
 }
 

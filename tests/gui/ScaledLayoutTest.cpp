@@ -166,5 +166,40 @@ TEST_F(ScaledLayout, EveryLanguageAndGenusShowsItsTextsWhole) {
     screenshot(mainWindow(), QStringLiteral("main-window-scaled-%1").arg(expectedScale()));
 }
 
+// While a dangerous look-alike is close the advisor's item carries a warning sign; the bar
+// must still hold it whole in every language, in the second kind of searching, whose
+// "Step back" takes room of its own.
+TEST_F(ScaledLayout, TheAdvisorsWarningFitsTheMenuBarInEveryLanguage) {
+    copyBundledKey();
+    folder.write("SpxInit.txt", "1\r\n2\r\n");
+    startWindows();
+    chooseGenus(1);
+    const auto warns = [this] { return program.views().main.advisor1Warns; };
+    // The first state of the first row that brings one close, in the first genus that has one.
+    int row = 0;
+    for (int genus = 1; genus <= genusCount() && row == 0; ++genus) {
+        chooseGenus(genus);
+        for (int r = 1; r <= kRows && comboBox(r)->count() > 0 && row == 0; ++r) {
+            comboBox(r)->setCurrentIndex(0);
+            if (warns())
+                row = r;
+            else
+                action("ClearAll1")->trigger();
+        }
+    }
+    ASSERT_NE(row, 0) << "no choice brings a dangerous look-alike close";
+    QMenuBar* bar = mainWindow().menuBar();
+    for (const char* language : {"English1", "Nederlands1", "Deutsch1", "France1", "Italiano1", "Espagoles1"}) {
+        action(QString::fromLatin1(language))->trigger();  // reloads the genus, without choices
+        comboBox(row)->setCurrentIndex(0);
+        ASSERT_TRUE(warns()) << language;
+        QApplication::processEvents();
+        const QRect place = bar->actionGeometry(action("Advisor1"));
+        EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+            << language << ": " << action("Advisor1")->text().toStdString() << " does not fit the menu bar";
+    }
+    EXPECT_TRUE(messages.take().empty());
+}
+
 }  // namespace
 }  // namespace sporix::test

@@ -87,6 +87,8 @@ const std::map<std::string, Step>& steps() {
         {"help", [](WebPlayer& p, auto& in) { return p.help(number(in)); }},
         {"howToStart", [](WebPlayer& p, auto&) { return p.howToStart(); }},
         {"about", [](WebPlayer& p, auto&) { return p.about(); }},
+        {"advisor", [](WebPlayer& p, auto&) { return p.advisor(); }},
+        {"advice", [](WebPlayer& p, auto& in) { return p.advice(number(in)); }},
     };
     return kSteps;
 }

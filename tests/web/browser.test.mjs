@@ -131,6 +131,21 @@ test('a phone identifies in both kinds, compares, switches language, and goes on
     assert.equal(await page.textContent('#label43'), afterOne, 'two steps back: the count after the first choice');
     await shot(page, 'phone-kind2');
 
+    // The advisor's panel with the results; a best character opens its row.
+    await page.click('#advisor-button');
+    await closeMessages(page);
+    await page.waitForSelector('#advice h3');
+    assert.ok((await page.locator('#advice .advice-line').count()) > 0, 'the advice has lines');
+    await shot(page, 'phone-advice');
+    await assertFitsPhone(page, 'with the advice open');
+    await page.locator('#advice button.advice-line').first().click();
+    await closeMessages(page);
+    assert.ok((await page.locator('.row.open').count()) + (await page.locator('#window-description:not([hidden])').count()) > 0,
+        'the advice opened a row or a species');
+    if (await page.locator('#window-description:not([hidden])').count()) await page.click('#description-close');
+    await closeMessages(page);
+    if (await page.locator('#results.open').count()) await page.click('#results-bar');
+
     // A description with its drawing and slide.
     await page.click('#results-bar');
     await page.locator('#species .species-name').first().click();
@@ -228,6 +243,10 @@ test('a changed key replaces the cached one at the next visit; markup in it show
     const lines = (await readFile(list, 'latin1')).split('\r\n');
     lines[2] = '<b id=x>G</b>';
     await writeFile(list, lines.join('\r\n'), 'latin1');
+    const adviceFile = path.join(key, (await readdir(key)).find((name) => /^AdviceUK\.txt$/i.test(name)));
+    const advice = (await readFile(adviceFile, 'latin1')).split('\r\n');
+    advice[0] = '<i id=y>A</i>';
+    await writeFile(adviceFile, advice.join('\r\n'), 'latin1');
     await buildSite(key, site);
     server.stop();
     server = await serve(site, server.port);
@@ -242,4 +261,6 @@ test('a changed key replaces the cached one at the next visit; markup in it show
     await closeMessages(page);
     assert.match(await page.textContent('#caption'), /<b id=x>G<\/b>$/);
     assert.equal(await page.locator('#x').count(), 0, 'no element made from the key\'s text');
+    assert.match(await page.textContent('#advisor-button'), /<i id=y>A<\/i>$/, 'the advisor\'s caption as text');
+    assert.equal(await page.locator('#y').count(), 0, 'no element made from the advice texts');
 });

@@ -57,6 +57,21 @@ export class Session {
         this.do('activate');
     }
 
+    // The advisor: its menu item, a line that opens a character's list, one that opens a
+    // species' description.
+    advisor() {
+        this.do('advisor');
+        const row = this.views.advisor.lines.findIndex((line) => line.row > 0);
+        if (row >= 0) this.do(`advice ${row}`);
+        const species = this.views.advisor.lines.findIndex((line) => line.opensSpecies);
+        if (species >= 0) {
+            this.do(`advice ${species}`);
+            this.do('closeWindow description');
+            this.do('activate');
+        }
+        this.do('closeWindow advisor');
+    }
+
     characterPictures() {
         const rows = this.views.main.rows;
         const withPicture = rows.findIndex((row) => row.buttonEnabled);
@@ -70,6 +85,7 @@ export class Session {
         this.do('openGenera');
         this.do(`chooseGenus ${genus}`);
         this.choose(4, genus);
+        this.advisor();
         this.descriptionAndSlide(0);
         this.comparison();
         this.characterPictures();
@@ -81,6 +97,7 @@ export class Session {
         this.do('stepBack');
         this.do('stepBack');
         this.choose(2, genus + 2);
+        this.advisor();
         this.descriptionAndSlide(1);
         this.do('speedButton');
         this.do(`language ${(genus % 6) + 1}`);

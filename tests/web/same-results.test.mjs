@@ -70,6 +70,12 @@ test('every genus of the key: same lists, percentages, counts, greyed characters
     assert.ok(updates.some((u) => u.views.description.memoLines.length > 2), 'descriptions read');
     assert.ok(updates.some((u) => u.views.comparison.memos[2].length > 0), 'species compared');
     assert.ok(updates.some((u) => u.views.slide.image1 !== null), 'slides shown');
+    // The advice after every action, each of its parts met at least once.
+    const advised = (section) => updates.some((u) => u.views.advisor.lines.some((line) => line.section === section));
+    for (const section of ['bestCharacters', 'nearMisses', 'firstPlace', 'lookAlikes']) assert.ok(advised(section), `advice: ${section}`);
+    assert.ok(updates.some((u) => u.views.main.advisor1Warns), 'the advisor\'s caption warned');
+    assert.ok(updates.some((u) => u.views.main.dropDownOpenings > 0), 'a list opened from the advisor');
+    assert.ok(updates.some((u) => u.views.advisor.visible), 'the advisor shown');
 });
 
 // A key with missing and broken files: the page tells the user what the desktop tells.

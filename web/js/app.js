@@ -2,6 +2,7 @@
 // user's gestures to the engine and shows what comes back. Settings (language, kind of
 // searching) live in the browser's local storage; the engine's settings file is seeded
 // from there and copied back after every action.
+import {renderAdvice} from './advice.js';
 import {byId} from './dom.js';
 import {KEY_ROOT, loadKey, pictureSizes} from './keyfiles.js';
 import {renderMain} from './render.js';
@@ -32,7 +33,7 @@ class Page {
     constructor(player, FS) {
         this.player = player;
         this.FS = FS;
-        this.ui = {openRow: null, ticks: new Set(), ticksFill: -1, resultsOpen: false};
+        this.ui = {openRow: null, ticks: new Set(), ticksFill: -1, resultsOpen: false, dropDownOpenings: 0};
         this.windowOrder = new Map();
         this.messages = [];
         this.views = null;
@@ -59,10 +60,16 @@ class Page {
             this.ui.ticksFill = main.checkListFills;
             this.ui.ticks.clear();
         }
-        const focused = document.activeElement?.dataset?.focusKey;
-        // A further panel (advice on the next character, say) is one more call here, drawing
-        // its part of this.update into #panels.
+        let focused = document.activeElement?.dataset?.focusKey;
+        // The advisor asked for a character's list: the page opens that row.
+        if (main.dropDownOpenings !== this.ui.dropDownOpenings) {
+            this.ui.dropDownOpenings = main.dropDownOpenings;
+            this.ui.openRow = main.dropDownRow;
+            this.ui.resultsOpen = false;
+            focused = `row-${main.dropDownRow}`;
+        }
         renderMain(main, this.ui);
+        renderAdvice(this.views.advisor);
         renderWindows(this.views, this.windowOrder);
         if (focused) document.querySelector(`[data-focus-key="${focused}"]`)?.focus();
     }
@@ -108,7 +115,10 @@ class Page {
             this.render();
         }
         if ('closeMenu' in data) byId('menu').close();
+        // The advisor's button shows the panel, which stands with the results.
+        if (data.act === 'advisor') this.ui.resultsOpen = true;
         if ('act' in data) this.act(data.act, ...JSON.parse(data.args ?? '[]'));
+        if (data.act === 'advisor') byId('advice')?.scrollIntoView({block: 'nearest'});
     }
 
     listen() {

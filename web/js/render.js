@@ -107,6 +107,11 @@ function renderActions(main) {
     stepBack.hidden = main.stepback1.caption === '';
     stepBack.disabled = !main.stepback1.enabled;
     setText('compare', main.comparespecies1.caption).disabled = !main.comparespecies1.enabled;
+    // The key's texts hold no warning sign; while a dangerous look-alike is close the page
+    // puts one before the advisor's caption, as the desktop menu does.
+    const advisor = setText('advisor-button', (main.advisor1Warns ? '\u26A0 ' : '') + main.advisor1.caption);
+    advisor.classList.toggle('warns', main.advisor1Warns);
+    advisor.title = main.advisor1Warning;
 }
 
 export function renderMain(main, ui) {
