@@ -2,7 +2,7 @@
 
 #include "charpic.h"
 #include "charpic_label.h"
-#include "colour_spec.h"
+#include "colour_notation.h"
 #include "rng.h"
 
 #include <QPainter>
@@ -24,7 +24,7 @@ const QColor swatchEdge(120, 112, 102);
 const QColor arrowColour(90, 80, 70);
 
 ColourStages stagesOf(const PicturePanel& panel) {
-    return parseColourSpec(panel.keyword.toStdString()).value_or(ColourStages{});
+    return parseColourNotation(panel.keyword.toStdString()).value_or(ColourStages{});
 }
 
 std::size_t mostStages(const CharPicParams& picture) {

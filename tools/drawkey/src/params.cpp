@@ -1,6 +1,6 @@
 #include "params.h"
 
-#include "colour_spec.h"
+#include "colour_notation.h"
 
 #include <QFile>
 #include <QSet>
@@ -184,7 +184,7 @@ void ParamsParser::parseCharPic(const QStringList& fields) {
     genus_.charPics.push_back(picture);
 }
 
-// <keyword>=<Label>, the keyword maybe <word>@#RRGGBB in a tinted kind, a colour spec
+// <keyword>=<Label>, the keyword maybe <word>@#RRGGBB in a tinted kind, a colour notation
 // in a colour scale. Reports what is wrong and gives nothing then.
 std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, const QString& item) {
     const qsizetype equals = item.indexOf(QLatin1Char('='));
@@ -197,7 +197,7 @@ std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, co
     }
     const QString kindName = QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size()));
     if (kind.takesColours) {
-        if (parseColourSpec(panel.keyword.toStdString())) return panel;
+        if (parseColourNotation(panel.keyword.toStdString())) return panel;
         fail(QStringLiteral("\"%1\" is not a colour, two colours or a change of colours (see README.md)")
                  .arg(panel.keyword));
         return std::nullopt;
@@ -205,7 +205,7 @@ std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, co
     const qsizetype at = panel.keyword.indexOf(QLatin1Char('@'));
     if (at >= 0 && kind.takesTint) {
         const QString tint = panel.keyword.mid(at + 1);
-        const auto colours = parseColourSpec(tint.toStdString());
+        const auto colours = parseColourNotation(tint.toStdString());
         panel.keyword.truncate(at);
         if (!colours || colours->size() != 1 || colours->front().pattern != SwatchPattern::Plain) {
             fail(QStringLiteral("tint \"%1\" is not #RRGGBB").arg(tint));

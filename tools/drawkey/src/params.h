@@ -28,7 +28,7 @@ struct SpeciesParams {
 };
 
 struct PicturePanel {
-    QString keyword;  // a colour spec in a colour scale
+    QString keyword;  // a colour notation in a colour scale
     QString label;
     QColor tint;  // invalid unless the line gives <keyword>@#RRGGBB
 };

@@ -36,7 +36,7 @@ std::optional<Cystidia> cystidiaNamed(std::string_view name);
 std::optional<Reaction> reactionNamed(std::string_view name);
 
 // Character picture kinds and the keywords each one can draw. A colour scale takes
-// colour specs (colour_spec.h) instead of keywords; a tinted kind also takes
+// colour notations (colour_notation.h) instead of keywords; a tinted kind also takes
 // <keyword>@#RRGGBB, the colour of what the panel shows on the surface.
 struct CharPicKind {
     std::string_view name;

@@ -1,6 +1,6 @@
 // The parameters file against the key: every state of a character gets its panel, and
 // what a panel is written with (keywords, colours, tints) is checked where it is read.
-#include "colour_spec.h"
+#include "colour_notation.h"
 #include "key_files.h"
 #include "params.h"
 
@@ -44,24 +44,24 @@ TEST(DrawkeyParams, StateCountsComeFromTheCharacterFile) {
     EXPECT_FALSE(readStateCounts(folder.path(), "OTHER"));
 }
 
-TEST(DrawkeyParams, ColourSpecsAreColoursPatternsOrChanges) {
-    const auto plain = parseColourSpec("#F5EBD0");
+TEST(DrawkeyParams, ColourNotationsAreColoursPatternsOrChanges) {
+    const auto plain = parseColourNotation("#F5EBD0");
     ASSERT_TRUE(plain);
     ASSERT_EQ(plain->size(), 1u);
     EXPECT_EQ(plain->front().pattern, SwatchPattern::Plain);
     EXPECT_EQ(plain->front().first, QColor(0xF5, 0xEB, 0xD0));
 
-    const auto change = parseColourSpec("#FFFFFF>#C0504D/#9A4A5E>#2B2B2B");
+    const auto change = parseColourNotation("#FFFFFF>#C0504D/#9A4A5E>#2B2B2B");
     ASSERT_TRUE(change);
     ASSERT_EQ(change->size(), 3u);
     EXPECT_EQ((*change)[1].pattern, SwatchPattern::SideBySide);
     EXPECT_EQ((*change)[1].second, QColor(0x9A, 0x4A, 0x5E));
-    EXPECT_EQ(parseColourSpec("#FFFFFF*#B0302A")->front().pattern, SwatchPattern::Speckled);
-    EXPECT_EQ(parseColourSpec("#F0D040:#C0302A")->front().pattern, SwatchPattern::AboveBelow);
+    EXPECT_EQ(parseColourNotation("#FFFFFF*#B0302A")->front().pattern, SwatchPattern::Speckled);
+    EXPECT_EQ(parseColourNotation("#F0D040:#C0302A")->front().pattern, SwatchPattern::AboveBelow);
 
     for (const char* wrong : {"#FFF", "FFFFFF", "#GGGGGG", "#FFFFFF/", "#FFFFFF/#000000/#111111", "#FFFFFF>",
                               "#FFFFFF>#000000>#111111>#222222", "#FFFFFF=#000000"})
-        EXPECT_FALSE(parseColourSpec(wrong)) << wrong;
+        EXPECT_FALSE(parseColourNotation(wrong)) << wrong;
 }
 
 TEST(DrawkeyParams, PanelWordsAreCheckedWithTheirLine) {

@@ -48,14 +48,14 @@ TEST(DrawkeyPictures, LabelThatCannotBeShownWholeIsReported) {
     EXPECT_FALSE(charPictureProblems(pictureOf("colour-scale", QStringLiteral("#FFFFFF"), 20, tooLong)).isEmpty());
 }
 
-QColor swatchPixel(const QString& spec, double acrossShare, double downShare) {
-    const QImage image = drawCharPicture(pictureOf("colour-scale", spec, 2, "a state"), "Tst");
+QColor swatchPixel(const QString& notation, double acrossShare, double downShare) {
+    const QImage image = drawCharPicture(pictureOf("colour-scale", notation, 2, "a state"), "Tst");
     const double rowHeight = image.height() / 2.0;  // the first row's swatch spans x 7..67, y 4..rowHeight-4
     return image.pixelColor(int(7 + 60 * acrossShare), int(4 + (rowHeight - 8) * downShare));
 }
 
-// A swatch shows its state's colours where the spec puts them.
-TEST(DrawkeyPictures, SwatchShowsTheColoursWhereTheSpecPutsThem) {
+// A swatch shows its state's colours where the notation puts them.
+TEST(DrawkeyPictures, SwatchShowsTheColoursWhereTheNotationPutsThem) {
     const QColor cream(0xF5, 0xEB, 0xD0), red(0xC0, 0x30, 0x2A);
     EXPECT_EQ(swatchPixel("#F5EBD0", 0.5, 0.5), cream);
     EXPECT_EQ(swatchPixel("#F5EBD0/#C0302A", 0.2, 0.5), cream);

@@ -31,4 +31,4 @@ using ColourStages = std::vector<Swatch>;  // one swatch, or the stages of a cha
 
 inline constexpr int mostColourStages = 3;
 
-std::optional<ColourStages> parseColourSpec(std::string_view text);
+std::optional<ColourStages> parseColourNotation(std::string_view text);

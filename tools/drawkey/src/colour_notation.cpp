@@ -1,4 +1,4 @@
-#include "colour_spec.h"
+#include "colour_notation.h"
 
 #include <QString>
 
@@ -35,7 +35,7 @@ std::optional<Swatch> parseSwatch(std::string_view text) {
 
 }  // namespace
 
-std::optional<ColourStages> parseColourSpec(std::string_view text) {
+std::optional<ColourStages> parseColourNotation(std::string_view text) {
     ColourStages stages;
     for (std::size_t start = 0;;) {
         const std::size_t arrow = text.find('>', start);
