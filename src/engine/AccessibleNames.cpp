@@ -1,17 +1,9 @@
 #include "AccessibleNames.h"
 
 #include "LanguageTexts.h"
+#include "ShortText.h"
 
 namespace sporix {
-
-namespace {
-
-std::string withoutTrailingBlanks(const std::string& text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
-}  // namespace
 
 AccessibleTexts englishAccessibleTexts() {
     return {"Picture: %1", "Row %1, no character", "Species found", "Agreement in percent", "Tick to compare",

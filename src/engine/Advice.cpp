@@ -27,13 +27,18 @@ std::vector<std::string> givenStates(const AdviceCharacter& character, std::stri
     return given;
 }
 
+// Whether the species lacks the state chosen for character i, as the rest-species search tests it.
+bool disagreesAt(const AdviceInput& input, const AdviceRecord& record, std::size_t i) {
+    const char code = input.searchKey[i];
+    return code != ' ' && !input.shows(input.value(record, i), code);
+}
+
 std::vector<Disagreement> disagreementsOf(const AdviceInput& input, const AdviceRecord& record) {
     std::vector<Disagreement> found;
     for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
-        const char code = input.searchKey[i];
-        if (code == ' ' || input.shows(input.value(record, i), code)) continue;
+        if (!disagreesAt(input, record, i)) continue;
         const AdviceCharacter& character = input.characters[i];
-        found.push_back({static_cast<int>(i) + 1, character.name, character.stateText(code),
+        found.push_back({static_cast<int>(i) + 1, character.name, character.stateText(input.searchKey[i]),
                          givenStates(character, input.value(record, i))});
     }
     return found;
@@ -41,10 +46,7 @@ std::vector<Disagreement> disagreementsOf(const AdviceInput& input, const Advice
 
 int disagreementCount(const AdviceInput& input, const AdviceRecord& record) {
     int count = 0;
-    for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
-        const char code = input.searchKey[i];
-        if (code != ' ' && !input.shows(input.value(record, i), code)) ++count;
-    }
+    for (std::size_t i = 0; i < input.searchKey.size(); ++i) count += disagreesAt(input, record, i) ? 1 : 0;
     return count;
 }
 
@@ -116,16 +118,17 @@ void adviseOnRestSpecies(const AdviceInput& input, const Candidates& named, bool
 }
 
 void adviseOnAllSpecies(const AdviceInput& input, const Candidates& named, bool anyChosen, Advice& advice) {
+    if (!anyChosen) {
+        advice.bestCharacters = bestCharacters(input, named);
+        return;
+    }
     const Scores scores(input);
     const auto& ranked = scores.ranked();
     // The list shows the best 37 that reach 1 percent; the ranking puts them first.
     const auto shown = std::min<std::size_t>(kMaxListed, ranked.size());
     std::size_t listed = 0;
     while (listed < shown && ranked[listed].percent >= 1) ++listed;
-    if (!anyChosen || listed == 0) {
-        if (!anyChosen) advice.bestCharacters = bestCharacters(input, named);
-        return;
-    }
+    if (listed == 0) return;
     const auto recordAt = [&](std::size_t k) -> const AdviceRecord& {
         return input.records[static_cast<std::size_t>(ranked[k].record - 1)];
     };

@@ -11,18 +11,13 @@ namespace sporix {
 
 namespace {
 
-std::string withoutPadding(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
-}
-
 std::vector<AdviceCharacter> charactersOf(const LoadedGenus& genus) {
     std::vector<AdviceCharacter> characters(static_cast<std::size_t>(genus.characterCount));
     for (std::size_t i = 0; i < characters.size(); ++i) {
         const CharacterRow& row = genus.characters[i];
-        characters[i].name = withoutPadding(row.name);
+        characters[i].name = withoutTrailingBlanks(row.name);
         for (const std::string& slot : row.slots) {
-            if (hasStateCode(slot)) characters[i].states.push_back({withoutPadding(stateText(slot)), stateCode(slot)});
+            if (hasStateCode(slot)) characters[i].states.push_back({withoutTrailingBlanks(stateText(slot)), stateCode(slot)});
         }
     }
     return characters;

@@ -4,14 +4,11 @@
 #include <set>
 
 #include "Cp1252.h"
+#include "ShortText.h"
 
 namespace sporix::authoring {
 
-std::string trimmedStateText(const std::string& slot) {
-    std::string text(stateText(slot));
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
+std::string trimmedStateText(const std::string& slot) { return withoutTrailingBlanks(stateText(slot)); }
 
 std::optional<std::string> stateTextOf(const CharacterRow& character, char code) {
     for (const std::string& slot : character.slots) {
