@@ -239,6 +239,7 @@ TEST(KeyCheck, AShortCodeInTheMarksFileIsTheSpeciesCodeWithItsBlanks) {
     key.folder.write("TESTGEN.SPE", species);
     key.folder.write("TESTGEN.TOX", "TEGAM  deadly\r\nTEGAM taken-for TEALPHAS\r\n");
     const ToolRun run = runTool({"check", key.path()});
+    EXPECT_NE(run.out.find("TESTGEN (Testgenus): 4 species"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("TESTGEN.TOX"), std::string::npos) << run.out;
 }
 
