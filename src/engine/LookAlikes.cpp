@@ -93,6 +93,7 @@ void addDocumentedConfusions(const AdviceInput& input, const Candidates& fitting
     for (const ToxicityConfusion& confusion : input.confusions) {
         for (const AdviceRecord* other : fitting) {
             if (other->species.code != confusion.takenFor) continue;
+            // The dangerous species is looked up only for a confusion that applies: few do.
             for (const AdviceRecord& dangerous : input.records) {
                 if (dangerous.species.code != confusion.speciesCode || dangerous.species.name.empty()) continue;
                 LookAlike* entry = answers.find(dangerous);

@@ -10,6 +10,13 @@ using test::stateLine;
 // The marks of the look-alike keys below.
 constexpr const char* kMarks = "# test marks\r\nTEDEATH1 deadly\r\nTEBAD001 poisonous\r\nTECARE01 caution\r\n";
 
+// Characters C1 .. C6, each of the states yes (A) and no (B).
+std::vector<test::CharacterSpec> sixYesNoCharacters() {
+    std::vector<test::CharacterSpec> characters;
+    for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6"}) characters.push_back({name, {{"yes", 'A'}, {"no", 'B'}}});
+    return characters;
+}
+
 class AdviceOnSmallKeys : public test::KeyFixture {
 protected:
     const Advice& advice() const { return state().advice; }
@@ -272,8 +279,6 @@ TEST_F(AdviceOnSmallKeys, FirstKindRanksLookAlikesByPointsBehindTheFirst) {
     // Six two-state characters, all chosen "yes". bad differs in one: 500 / 6 = 83, 17 behind.
     // The five others share every choice, but less typically: 490 / 6 = 81, 19 behind. Ranked
     // by choices not shared, bad would be the sixth and left out.
-    std::vector<test::CharacterSpec> characters;
-    for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6"}) characters.push_back({name, {{"yes", 'A'}, {"no", 'B'}}});
     std::vector<std::vector<std::string>> records = {{"TEALPHA1*alpha", "A", "A", "A", "A", "A", "A"},
                                                      {"TEBAD001*bad", "B", "A", "A", "A", "A", "A"}};
     std::string marks = "TEBAD001 poisonous\r\n";
@@ -282,7 +287,7 @@ TEST_F(AdviceOnSmallKeys, FirstKindRanksLookAlikesByPointsBehindTheFirst) {
         marks += std::string("TEFAR00") + k + " poisonous\r\n";
     }
     start(1);
-    writeGenus("TESTGEN", characters, records);
+    writeGenus("TESTGEN", sixYesNoCharacters(), records);
     folder.write("TESTGEN.TOX", marks);
     openGenus();
     for (int row = 1; row <= 6; ++row) pick(row, "yes");
@@ -294,14 +299,12 @@ TEST_F(AdviceOnSmallKeys, FirstKindRanksLookAlikesByPointsBehindTheFirst) {
 
 TEST_F(AdviceOnSmallKeys, ADocumentedConfusionIsNamedHoweverFarApartTheyScore) {
     // death is taken for eddy, yet differs from every choice: no near miss, no rest species.
-    std::vector<test::CharacterSpec> characters;
-    for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6"}) characters.push_back({name, {{"yes", 'A'}, {"no", 'B'}}});
     const std::vector<std::vector<std::string>> records = {{"TEEDDY01*eddy", "A", "A", "A", "A", "AB", "A"},
                                                            {"TEOTHER1*other", "B", "A", "A", "A", "A", "A"},
                                                            {"TEDEATH1*death", "B", "B", "B", "B", "B", "?"}};
     folder.write("TESTGEN.TOX", "TEDEATH1 deadly\r\nTEEDDY01 caution\r\nTEDEATH1 taken-for TEEDDY01\r\n");
     start(2);
-    writeGenus("TESTGEN", characters, records);
+    writeGenus("TESTGEN", sixYesNoCharacters(), records);
     openGenus();
     for (int row = 1; row <= 3; ++row) pick(row, "yes");
     ASSERT_EQ(main().listBox1, std::vector<std::string>{"eddy"});
