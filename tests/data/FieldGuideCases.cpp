@@ -18,14 +18,15 @@ std::string trimmed(std::string text) {
     return text.substr(first, last - first + 1);
 }
 
-// `character: "quote" = state`, or the older `character = state`; false when neither.
+// `character: "quote" = state` (a translation of the quote may follow it in brackets), or
+// the older `character = state`; false when neither.
 bool readFeature(const std::string& line, Feature& feature) {
     const auto quoteStart = line.find(": \"");
-    const auto quoteEnd = line.rfind("\" = ");
-    if (quoteStart != std::string::npos && quoteEnd != std::string::npos && quoteEnd > quoteStart) {
+    const auto stateStart = line.rfind(" = ");
+    if (quoteStart != std::string::npos && stateStart != std::string::npos && stateStart > quoteStart) {
         feature.character = utf8ToCp1252(trimmed(line.substr(0, quoteStart)));
-        feature.quote = line.substr(quoteStart + 3, quoteEnd - quoteStart - 3);
-        feature.state = utf8ToCp1252(trimmed(line.substr(quoteEnd + 4)));
+        feature.quote = trimmed(line.substr(quoteStart + 2, stateStart - quoteStart - 2));
+        feature.state = utf8ToCp1252(trimmed(line.substr(stateStart + 3)));
         return true;
     }
     const auto equals = line.find('=');

@@ -115,6 +115,9 @@ TEST_F(IndependentCases, SpeciesDescribedByOtherSourcesAreFound) {
                 EXPECT_EQ(sourcesEntry(sources, code->second).find(pageOf(address)), std::string::npos)
                     << "the species is coded from " << address << ": not an independent case";
             }
+            for (const test::Feature& feature : fieldCase.features) {
+                EXPECT_FALSE(feature.quote.empty()) << cp1252ToUtf8(feature.character) << ": the source's words are kept";
+            }
             openBundledGenus(item, 1);
             const auto chosen = picks(fieldCase);
             if (chosen.empty()) continue;
