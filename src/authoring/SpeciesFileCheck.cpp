@@ -82,6 +82,14 @@ void checkValueLine(const std::string& value, const CharacterRow& character, int
             "use the codes " + quoted(codes) + ", or the line \"?\" alone when the state is not known");
         return;
     }
+    for (std::size_t at = 0; at < value.size(); ++at) {
+        if (value[at] == '.' || value.find(value[at], at + 1) == std::string::npos) continue;
+        findings.error("code-twice", file, line,
+                       where + "code " + quoted(std::string(1, value[at])) + " stands twice in " + quoted(value) +
+                           "; the program's score counts it, with its weight, each time",
+                       "write each code once");
+        return;
+    }
 }
 
 void checkUnknownShare(const SpeciesRecords& records, std::size_t r, Findings& findings) {

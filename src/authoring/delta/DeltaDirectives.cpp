@@ -23,6 +23,7 @@ const KnownPhrase kKnown[] = {
     {{"CHARACTER", "NOTES", nullptr, nullptr}, DirectiveKind::CharacterNotes},
     {{"IMPLICIT", "VALUES", nullptr, nullptr}, DirectiveKind::ImplicitValues},
     {{"DEPENDENT", "CHARACTERS", nullptr, nullptr}, DirectiveKind::DependentCharacters},
+    {{"INPUT", "FILE", nullptr, nullptr}, DirectiveKind::InputFile},
     {{"ITEM", "DESCRIPTIONS", nullptr, nullptr}, DirectiveKind::ItemDescriptions},
 };
 
@@ -57,13 +58,8 @@ DirectiveKind phraseKind(const std::vector<Piece>& words, std::size_t& taken) {
 // The offsets of the "*" that start directives.
 std::vector<std::size_t> directiveStarts(std::string_view file) {
     std::vector<std::size_t> starts;
-    for (std::size_t at = 0; at < file.size();) {
-        if (file[at] == '<') {
-            at = skipComment(file, at);
-            continue;
-        }
+    for (std::size_t at = 0; at < file.size(); at = stepOver(file, at, Comments::InText)) {
         if (file[at] == '*' && (at == 0 || isBlank(file[at - 1]))) starts.push_back(at);
-        ++at;
     }
     return starts;
 }
@@ -71,7 +67,7 @@ std::vector<std::size_t> directiveStarts(std::string_view file) {
 Directive readDirective(std::string_view file, std::size_t start, std::size_t end) {
     const Piece body{file.substr(start + 1, end - start - 1), start + 1};
     std::vector<Piece> words;
-    for (const Piece& word : splitWords(body)) {
+    for (const Piece& word : splitWords(body, Comments::InText, kMaxPhraseWords + 1)) {
         if (words.size() == kMaxPhraseWords || !isUpperWord(word.text)) break;
         words.push_back(word);
     }
@@ -93,6 +89,16 @@ std::vector<Directive> splitDirectives(std::string_view file) {
         directives.push_back(readDirective(file, starts[i], end));
     }
     return directives;
+}
+
+std::vector<std::string> inputFileNames(std::string_view file) {
+    std::vector<std::string> names;
+    for (const Directive& directive : splitDirectives(file)) {
+        if (directive.kind != DirectiveKind::InputFile) continue;
+        const auto words = splitWords(directive.data, Comments::InText, 1);
+        if (!words.empty()) names.push_back(plainText(words.front().text));
+    }
+    return names;
 }
 
 }  // namespace sporix::authoring::delta
