@@ -42,6 +42,8 @@ bool opensComment(std::string_view text, std::size_t at, Comments where) {
 std::size_t commentEnd(std::string_view text, std::size_t at) {
     int depth = 1;
     for (++at; at < text.size(); ++at) {
+        // A line that starts with "*" starts a directive: a comment is never that long.
+        if (text[at] == '\n' && at + 1 < text.size() && text[at + 1] == '*') return std::string_view::npos;
         if (opensComment(text, at, Comments::InText)) ++depth;
         if (text[at] == '>' && --depth == 0) return at + 1;
     }

@@ -26,7 +26,8 @@ inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == 
 bool opensComment(std::string_view text, std::size_t at, Comments where);
 
 // The offset just past the comment that opens at `at`, at its matching ">"; npos when it
-// never closes, and then the "<" is text.
+// never closes, or only after a line that starts with "*" (a directive), and then the
+// "<" is text.
 std::size_t commentEnd(std::string_view text, std::size_t at);
 
 // Where a scan goes on from `at`: past the whole comment that opens there, else the next byte.
