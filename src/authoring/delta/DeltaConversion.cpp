@@ -66,7 +66,7 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
 std::vector<std::string> stateTexts(const Character& c, std::vector<std::string>& remarks) {
     std::vector<std::string> texts;
     for (std::size_t s = 0; s < c.states.size(); ++s) {
-        std::string text = cut(plainText(c.states[s]), kStateTextWidth);
+        std::string text = withoutTrailingBlanks(cut(plainText(c.states[s]), kStateTextWidth));
         if (std::find(texts.begin(), texts.end(), text) != texts.end()) {
             const std::string number = " " + std::to_string(s + 1);
             text = cut(text, kStateTextWidth - number.size()) + number;
