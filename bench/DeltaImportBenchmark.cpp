@@ -78,8 +78,8 @@ void BM_ImportDeltaCommand(benchmark::State& state) {
         std::ostringstream out;
         std::ostringstream err;
         state.ResumeTiming();
-        const int status = keytool::runKeyTool({"import-delta", dataset.path().string(), "--into",
-                                                key->path().string(), "--genus-folder", "GENUS", "--with-language-files"},
+        const int status = keytool::runKeyTool({"import-delta", dataset.path().string(), "--into", key->path().string(),
+                                                "--genus-folder", "GENUS", "--with-language-files"},
                                                {out, err});
         if (status != 0) state.SkipWithError(("import-delta: " + err.str()).c_str());
         state.PauseTiming();

@@ -85,7 +85,8 @@ void checkStateText(const LanguageFile& lf, int index, std::size_t slot, std::ve
     if (!hasStateCode(row.slots[slot])) return;
     const std::string text = withoutTrailingBlanks(stateText(row.slots[slot]));
     if (std::find(texts.begin(), texts.end(), text) != texts.end()) {
-        findings.error("state-text-twice", lf.file, lf.read.startLines[static_cast<std::size_t>(index)] + 1 + static_cast<int>(slot),
+        findings.error("state-text-twice", lf.file,
+                       lf.read.startLines[static_cast<std::size_t>(index)] + 1 + static_cast<int>(slot),
                        characterLabel(index, row) + ": the state text " + quoted(text) +
                            " is used twice; the list shows two states alike",
                        "make the first 25 bytes of every state text of a character differ");

@@ -28,13 +28,12 @@ void checkWidths(const std::vector<std::string>& lines, std::size_t first, const
     if (folderName.size() > kWholeFileNameFolderWidth) {
         const GenusEntry entry{code, folderName, name};
         const std::string characterFile = genusFileName(entry, ".FEA");
-        findings.error("folder-width", file, line(1),
-                       "folder name " + quoted(folderName) + " is longer than 8 bytes; the program looks for " +
-                           quoted(characterFile) + " instead of " + quoted(folderName + ".FEA") +
-                           (characterFile == genusFileName(entry, ".SPE")
-                                ? ", and for the species file under the same name"
-                                : ""),
-                       "keep the folder name to 8 characters");
+        findings.error(
+            "folder-width", file, line(1),
+            "folder name " + quoted(folderName) + " is longer than 8 bytes; the program looks for " +
+                quoted(characterFile) + " instead of " + quoted(folderName + ".FEA") +
+                (characterFile == genusFileName(entry, ".SPE") ? ", and for the species file under the same name" : ""),
+            "keep the folder name to 8 characters");
     }
     if (name.size() > kGenusNameWidth) {
         findings.warning("genus-name-width", file, line(2),

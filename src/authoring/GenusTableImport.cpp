@@ -86,7 +86,11 @@ std::optional<std::string> valueLine(const CharacterRow& character, const std::s
 std::size_t firstNonUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || at + length > text.size()) return at;
         for (std::size_t i = 1; i < length; ++i) {
             if ((static_cast<unsigned char>(text[at + i]) >> 6) != 0x2) return at;
@@ -165,7 +169,8 @@ TableImport importGenusTable(const TableGenus& genus, std::string_view table, st
         return result;
     };
     if (const std::size_t bad = firstNonUtf8(table); bad != std::string_view::npos) {
-        const int row = 1 + static_cast<int>(std::count(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
+        const int row =
+            1 + static_cast<int>(std::count(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
         return refuse(row, 0,
                       "the table is not UTF-8 text (it may have been saved as Windows-1252); save it again as "
                       "tab-separated text in UTF-8");

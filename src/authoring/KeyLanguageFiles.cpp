@@ -14,7 +14,8 @@ const char* const kTextStems[] = {"Init", "Info", "Access", "Advice"};
 std::vector<std::string> keyLanguageFileNames() {
     std::vector<std::string> names;
     for (const char* stem : kTextStems) {
-        for (int language = 1; language <= kLanguageCount; ++language) names.push_back(languageFileName(stem, language));
+        for (int language = 1; language <= kLanguageCount; ++language)
+            names.push_back(languageFileName(stem, language));
     }
     names.push_back(kPlaceholderPicture);
     return names;

@@ -46,7 +46,8 @@ void checkNameLine(const SpeciesRecords& records, std::size_t r, std::map<std::s
                        "write the name after the \"*\"");
     } else if (name.size() > kResultNameWidth) {
         findings.warning("display-name-width", records.file, line,
-                         "display name " + quoted(name) + " is longer than " + std::to_string(kResultNameWidth) + " bytes; the result list cuts it",
+                         "display name " + quoted(name) + " is longer than " + std::to_string(kResultNameWidth) +
+                             " bytes; the result list cuts it",
                          "shorten the display name");
     }
     const auto [earlier, first] = codes.emplace(records.code(r), line);

@@ -104,12 +104,14 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
         return kCannotRun;
     };
     if (dataset.items.empty() || dataset.characters.empty())
-        return refuse(datasetFolder.string() + " holds no character list or no item descriptions (files specs, chars, items)");
-    if (conversion.rows.empty()) return refuse("none of the characters can be a row of the key (see the skipped above)");
+        return refuse(datasetFolder.string() +
+                      " holds no character list or no item descriptions (files specs, chars, items)");
+    if (conversion.rows.empty())
+        return refuse("none of the characters can be a row of the key (see the skipped above)");
     std::string why;
     if (!authoring::delta::installGenus(key, conversion, why)) return refuse(why);
-    if (copyLanguageFiles && !authoring::copyLanguageFiles(WorkFolder(*installedKeyFolder()), key,
-                                                           summary.languageFilesCopied, why)) {
+    if (copyLanguageFiles &&
+        !authoring::copyLanguageFiles(WorkFolder(*installedKeyFolder()), key, summary.languageFilesCopied, why)) {
         io.err << "sporix-key import-delta: " << why << "\n";
         return kCannotRun;
     }

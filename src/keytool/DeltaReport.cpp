@@ -50,7 +50,8 @@ void writeImportText(const DeltaImportSummary& s, std::ostream& err) {
         err << "passed over " << name
             << ": not a file of the dataset (specs, chars, cnotes, items and the files INPUT FILE names)\n";
     }
-    for (const LeftOut& left : s.conversion.skippedCharacters) err << "skipped " << leftOutLine("character", left) << "\n";
+    for (const LeftOut& left : s.conversion.skippedCharacters)
+        err << "skipped " << leftOutLine("character", left) << "\n";
     for (const LeftOut& left : s.conversion.skippedItems) err << "skipped " << leftOutLine("item", left) << "\n";
     for (const auto& [item, count] : valuesLeftOut(s.dataset)) {
         const auto& name = s.dataset.items[static_cast<std::size_t>(item - 1)].name;
@@ -68,12 +69,13 @@ void writeImportText(const DeltaImportSummary& s, std::ostream& err) {
 void writeImportJson(const DeltaImportSummary& s, const authoring::CheckReport* check, const ReportStyle& style,
                      std::ostream& out) {
     const auto& conversion = s.conversion;
-    out << "{\"dataset\": " << jsonText(s.datasetFolder) << ",\n \"genus\": {\"folder\": "
-        << jsonText(cp1252ToUtf8(conversion.genus.folder)) << ", \"name\": "
-        << jsonText(cp1252ToUtf8(conversion.genus.displayName)) << ", \"characters\": " << conversion.rows.size()
-        << ", \"species\": " << conversion.items.size() << "}";
+    out << "{\"dataset\": " << jsonText(s.datasetFolder)
+        << ",\n \"genus\": {\"folder\": " << jsonText(cp1252ToUtf8(conversion.genus.folder))
+        << ", \"name\": " << jsonText(cp1252ToUtf8(conversion.genus.displayName))
+        << ", \"characters\": " << conversion.rows.size() << ", \"species\": " << conversion.items.size() << "}";
     jsonList(out, "readFiles", s.folder.files.size(), [&](std::size_t i) { return jsonText(s.folder.files[i].name); });
-    jsonList(out, "passedOver", s.folder.passedOver.size(), [&](std::size_t i) { return jsonText(s.folder.passedOver[i]); });
+    jsonList(out, "passedOver", s.folder.passedOver.size(),
+             [&](std::size_t i) { return jsonText(s.folder.passedOver[i]); });
     jsonList(out, "skippedCharacters", conversion.skippedCharacters.size(),
              [&](std::size_t i) { return jsonLeftOut(conversion.skippedCharacters[i]); });
     jsonList(out, "skippedItems", conversion.skippedItems.size(),

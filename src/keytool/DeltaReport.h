@@ -24,7 +24,7 @@ struct DeltaImportSummary {
 void writeImportText(const DeltaImportSummary& summary, std::ostream& err);
 // The same and the check of the key as one JSON object; `check` may be null when the
 // import was refused.
-void writeImportJson(const DeltaImportSummary& summary, const authoring::CheckReport* check,
-                     const ReportStyle& style, std::ostream& out);
+void writeImportJson(const DeltaImportSummary& summary, const authoring::CheckReport* check, const ReportStyle& style,
+                     std::ostream& out);
 
 }  // namespace sporix::keytool

@@ -105,8 +105,8 @@ int runImport(const std::vector<std::string>& words, Streams io) {
         return kCannotRun;
     }
     const auto current = command.folder->readAll(genus.speciesFileName);
-    const auto imported = authoring::importGenusTable({*genus.characters, genus.read.characterCount}, table.str(),
-                                                      current.value_or(""));
+    const auto imported =
+        authoring::importGenusTable({*genus.characters, genus.read.characterCount}, table.str(), current.value_or(""));
     if (imported.problem) {
         io.err << tableName << ": " << describe(*imported.problem) << "; " << genus.speciesFileName
                << " is left as it was\n";

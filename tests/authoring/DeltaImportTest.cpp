@@ -121,7 +121,8 @@ TEST_F(DeltaImport, OnlyTheDatasetFilesAndOnlyIntoAKeyThatStarts) {
     dataset.write("items", "*ITEM DESCRIPTIONS\n# Genus one/ 1,1\n# Genus two/ 1,2\n");
     dataset.write("items.new", "*ITEM DESCRIPTIONS\n# Genus three/ 1,1\n");
     const std::string into = folder.path().string();
-    const ToolRun tooLong = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GENUSFOLDER"});
+    const ToolRun tooLong =
+        runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GENUSFOLDER"});
     EXPECT_EQ(tooLong.status, 2);
     EXPECT_NE(tooLong.err.find("\"GENUSFOLDER.\" and \"GENUSFOLDER.\""), std::string::npos) << tooLong.err;
     EXPECT_FALSE(folder.exists("genuslst.txt") || folder.exists("GENUSFOLDER") || folder.exists("GENUSFOLDER."));
@@ -155,15 +156,17 @@ TEST_F(DeltaImport, WhatIsLeftOutIsListed) {
     std::string items = "*ITEM DESCRIPTIONS\n";
     for (int i = 1; i <= 351; ++i) items += "# Genus s" + std::to_string(i) + "/ 1,1 2,8\n";
     dataset.write("items", items + "# Genus extra/ 1,5\n");
-    const ToolRun run = runTool({"import-delta", dataset.path().string(), "--into", folder.path().string(),
-                                 "--genus-folder", "GEN", "--json"});
+    const ToolRun run = runTool(
+        {"import-delta", dataset.path().string(), "--into", folder.path().string(), "--genus-folder", "GEN", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("skipped item 351 Genus s351: beyond the 350 species of a genus"), std::string::npos);
     EXPECT_NE(run.err.find("skipped item 352 Genus extra"), std::string::npos);
     EXPECT_NE(run.err.find("GEN: 1 characters, 350 species written (1 characters and 2 items skipped"),
-              std::string::npos) << run.err;
+              std::string::npos)
+        << run.err;
     EXPECT_NE(run.out.find("\"skippedCharacters\": [\n  {\"number\": 2, \"name\": \"length\", \"why\": \"real numeric"),
-              std::string::npos) << run.out;
+              std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("{\"number\": 351, \"name\": \"Genus s351\""), std::string::npos);
     EXPECT_NE(run.out.find("\"check\": {\"findings\""), std::string::npos);
     const std::string characters = folder.read("GEN.FEA");

@@ -142,7 +142,8 @@ const DefectCase kDefects[] = {
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
     {"StateTextOverTwentyFive",
      [](const TempFolder& f) {
-         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), "green and yellow and brownG", stateLine("yellow", 'Y')}));
+         f.write("TESTGEN.FEA",
+                 firstCharacterAs({stateLine("red", 'R'), "green and yellow and brownG", stateLine("yellow", 'Y')}));
      },
      "TESTGEN.FEA:3: error:", "state-line-long", 1},
     {"SpeciesDisplayNameOverSixteen",

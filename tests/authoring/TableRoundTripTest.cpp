@@ -126,7 +126,8 @@ TEST(TableRoundTrip, ClearedRowIsSkippedAndTheRestWritten) {
     const auto beta = table.find("TEBETASP");
     table.replace(beta, table.find('\n', beta) - beta, "\t\t\t\t");
     key.folder.write("edited.tsv", table);
-    const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+    const ToolRun run =
+        runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("row 3, the row is empty; it is skipped"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("3 species written"), std::string::npos) << run.err;
@@ -150,15 +151,18 @@ TEST(TableRoundTrip, CellsThatWouldWriteAnotherRecord) {
     };
     for (const auto& [table, refusal] : refused) {
         key.folder.write("edited.tsv", table);
-        const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+        const ToolRun run =
+            runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
         EXPECT_EQ(key.folder.read("TESTGEN.SPE"), species);
     }
     key.folder.write("edited.tsv", header + "TEALPHAS\talpha\tred\twhite\tmild\n");
-    const ToolRun run = runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+    const ToolRun run =
+        runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("row 2, column 2, the display name \"alpha\" ended in blanks"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("row 2, column 2, the display name \"alpha\" ended in blanks"), std::string::npos)
+        << run.err;
     EXPECT_EQ(key.folder.read("TESTGEN.SPE"), crlf({"TEALPHAS*alpha  ", "R", "A", "M"}));
 }
 

@@ -42,7 +42,9 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
     std::vector<const Character*> rows;
     for (const int number : wanted) {
         const Character* c = dataset.character(number);
-        const auto skip = [&](std::string why) { skipped.push_back({number, c ? featureName(*c) : "", std::move(why)}); };
+        const auto skip = [&](std::string why) {
+            skipped.push_back({number, c ? featureName(*c) : "", std::move(why)});
+        };
         if (c == nullptr) {
             skip("not in the character list");
         } else if (!c->multistate()) {
@@ -71,8 +73,8 @@ std::vector<std::string> stateTexts(const Character& c, std::vector<std::string>
             const std::string number = " " + std::to_string(s + 1);
             text = cut(text, kStateTextWidth - number.size()) + number;
             remarks.push_back("character " + std::to_string(c.number) + " " + cp1252ToUtf8(featureName(c)) +
-                              ": state " + std::to_string(s + 1) + " is alike another in its first 25 bytes; written as \"" +
-                              cp1252ToUtf8(text) + "\"");
+                              ": state " + std::to_string(s + 1) +
+                              " is alike another in its first 25 bytes; written as \"" + cp1252ToUtf8(text) + "\"");
         }
         texts.push_back(text);
     }

@@ -35,8 +35,8 @@ struct Conversion {
     std::string characterFile;
     std::string speciesFile;
     std::vector<ConvertedItem> items;
-    std::string notes;                 // the character notes, for the key author
-    std::vector<int> rows;                 // the DELTA number of each character of the key
+    std::string notes;                       // the character notes, for the key author
+    std::vector<int> rows;                   // the DELTA number of each character of the key
     std::vector<LeftOut> skippedCharacters;  // not rows of the key (they go into the descriptions)
     std::vector<LeftOut> skippedItems;       // not species of the genus
     std::vector<std::string> remarks;        // UTF-8: what was written otherwise than the dataset has it

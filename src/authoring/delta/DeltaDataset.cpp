@@ -258,11 +258,11 @@ void resolveStates(Dataset& dataset) {
             if (!readStates(attribute, character->stateCount, why)) {
                 attribute.states.clear();
                 attribute.unknown = true;
-                dataset.problems.push_back(
-                    {item.file, item.line,
-                     plainText(item.name) + ": character " + std::to_string(attribute.character) + ": " + why +
-                         "; taken as not known",
-                     static_cast<int>(i) + 1});
+                dataset.problems.push_back({item.file, item.line,
+                                            plainText(item.name) + ": character " +
+                                                std::to_string(attribute.character) + ": " + why +
+                                                "; taken as not known",
+                                            static_cast<int>(i) + 1});
             }
         }
     }

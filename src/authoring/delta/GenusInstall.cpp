@@ -51,7 +51,8 @@ bool refused(const WorkFolder& key, const GenusEntry& genus, std::string& why) {
     } else if (genus.folder.size() > kWholeFileNameFolderWidth) {
         why = "the folder name \"" + folder + "\" is longer than 8 characters: the program cuts file names to 12 " +
               "bytes and would look for \"" + cp1252ToUtf8(genusFileName(genus, ".FEA")) + "\" and \"" +
-              cp1252ToUtf8(genusFileName(genus, ".SPE")) + "\"; choose a name of at most 8 characters with --genus-folder";
+              cp1252ToUtf8(genusFileName(genus, ".SPE")) +
+              "\"; choose a name of at most 8 characters with --genus-folder";
     } else if (findGenus(key, genus.folder) || key.find(genusFileName(genus, ".FEA")) ||
                key.find(genusFileName(genus, ".SPE"))) {
         why = "the key already has a genus " + folder + "; choose another folder name";
