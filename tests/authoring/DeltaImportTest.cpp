@@ -174,5 +174,24 @@ TEST_F(DeltaImport, WhatIsLeftOutIsListed) {
     EXPECT_NE(characters.find(stateLine("smooth or finely warted 2", 'B')), std::string::npos) << characters;
 }
 
+// Files named by INPUT FILE are read; of two files that could both be the characters
+// neither is taken, and the import says which and writes nothing.
+TEST_F(DeltaImport, InputFileDirectivesAndAmbiguousNames) {
+    TempFolder dataset;
+    dataset.write("specs", "*INPUT FILE Descriptions\n");
+    dataset.write("chars.txt", "*CHARACTER LIST #1. colour/ 1. red/ 2. blue/\n");
+    dataset.write("descriptions", "*ITEM DESCRIPTIONS\n# Genus one/ 1,2\n");
+    const std::string into = folder.path().string();
+    const ToolRun run = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GEN"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(folder.read("GEN.SPE"), crlf({"GENUSONE*Genus one", "B"}));
+    dataset.write("chars.old", "*CHARACTER LIST #1. colour/ 1. blue/ 2. red/\n");
+    const ToolRun twice = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GEN2"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("several files could hold the chars: chars.old chars.txt"), std::string::npos)
+        << twice.err;
+    EXPECT_FALSE(folder.exists("GEN2.SPE"));
+}
+
 }  // namespace
 }  // namespace sporix::test
