@@ -6,8 +6,11 @@
 
 The key's files are copied byte for byte into out/key/. key.json lists them, with the size
 of every picture as its header gives it (the page tells the engine which pictures it can
-show). The text files are also packed one after the other into key-texts.bin, so that the
-page fetches them in one request; key.json gives each its offset there.
+show; a picture cut short has none, so the page says so instead of showing half of it).
+The text files are also packed one after the other, one pack per genus (the genus folder
+and the root files named after it) and one for the rest (what the start needs), so that
+the page fetches the start's texts in one request and a genus's when it is chosen;
+key.json gives each file its pack and offset, and each pack its size.
 The site's digest names the service worker's cache, so a changed key or page is fetched
 anew at the next visit with a signal.
 """
@@ -22,7 +25,8 @@ from pathlib import Path
 PAGE = Path(__file__).resolve().parent
 ICON = PAGE.parent / "packaging" / "icons" / "sporix.svg"
 PAGE_FILES = ["index.html", "style.css", "manifest.webmanifest",
-              "js/advice.js", "js/app.js", "js/dom.js", "js/keyfiles.js", "js/pictures.js", "js/render.js", "js/windows.js"]
+              "js/advice.js", "js/app.js", "js/dom.js", "js/history.js", "js/journal.js", "js/keyfiles.js", "js/offline.js",
+              "js/page.js", "js/pagetexts.js", "js/pictures.js", "js/render.js", "js/windows.js"]
 MODULE_FILES = ["sporix.js", "sporix.wasm"]
 PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
 # Written by the program itself; on the site the settings live in the browser.
@@ -62,12 +66,41 @@ def jpeg_size(data):
     return None
 
 
+def bitmap_whole(data):
+    header = struct.unpack_from("<I", data, 14)[0]
+    pixels = struct.unpack_from("<I", data, 10)[0]
+    if header == 12:
+        width, height, _, bits = struct.unpack_from("<HHHH", data, 18)
+        compression = 0
+    else:
+        width, height, _, bits, compression, image_size = struct.unpack_from("<iiHHII", data, 18)
+    if compression != 0:
+        return len(data) >= pixels + image_size
+    return len(data) >= pixels + (abs(width) * bits + 31) // 32 * 4 * abs(height)
+
+
+def jpeg_whole(data):
+    # Some cameras write a few bytes after the end marker.
+    return b"\xff\xd9" in data[-64:]
+
+
 def picture_size(path):
     data = path.read_bytes()
-    size = bitmap_size(data) if path.suffix.lower() == ".bmp" else jpeg_size(data)
+    bitmap = path.suffix.lower() == ".bmp"
+    size = bitmap_size(data) if bitmap else jpeg_size(data)
     if not size or size[0] <= 0 or size[1] <= 0:
         return None
+    if not (bitmap_whole(data) if bitmap else jpeg_whole(data)):
+        print(f"{path}: warning: the picture is cut short; the page will not show it", file=sys.stderr)
+        return None
     return {"width": size[0], "height": size[1]}
+
+
+def pack_of(name, genera):
+    """The genus whose pack holds the file `name`, or "" for the start's pack."""
+    parts = name.split("/")
+    head = parts[0].upper() if len(parts) > 1 else parts[0].split(".")[0].upper()
+    return head if head in genera else ""
 
 
 def key_files(key):
@@ -87,10 +120,13 @@ def key_files(key):
 
 def copy_key(key, out, digest):
     target = out / "key"
-    if target.exists():
-        shutil.rmtree(target)
+    for old in [target, out / "texts"]:
+        if old.exists():
+            shutil.rmtree(old)
+    (out / "texts").mkdir(parents=True)
+    genera = {path.name.upper() for path in key.iterdir() if path.is_dir() and not path.name.startswith(".")}
     files = []
-    texts = bytearray()
+    packs = {}
     for path, name in key_files(key):
         destination = target / name
         destination.parent.mkdir(parents=True, exist_ok=True)
@@ -100,12 +136,18 @@ def copy_key(key, out, digest):
         if path.suffix.lower() in PICTURE_EXTENSIONS:
             entry["picture"] = picture_size(path)
         else:
+            texts = packs.setdefault(pack_of(name, genera), bytearray())
+            entry["pack"] = pack_of(name, genera)
             entry["offset"] = len(texts)
             texts += data
         files.append(entry)
         digest.update(name.encode("utf-8") + b"\0" + data)
-    (out / "key-texts.bin").write_bytes(texts)
-    return files
+    listed = {}
+    for number, (genus, texts) in enumerate(sorted(packs.items())):
+        url = f"texts/{number}.bin"
+        (out / url).write_bytes(texts)
+        listed[genus] = {"url": url, "size": len(texts)}
+    return files, listed
 
 
 def copy_page(module, out, digest):
@@ -122,7 +164,7 @@ def copy_page(module, out, digest):
 
 def write_service_worker(out, version):
     text = (PAGE / "sw.js").read_text(encoding="utf-8")
-    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg", "key-texts.bin"] + PAGE_FILES + MODULE_FILES))
+    text = text.replace("__VERSION__", version).replace("__PAGE_FILES__", json.dumps(["./", "icon.svg"] + PAGE_FILES + MODULE_FILES))
     (out / "sw.js").write_text(text, encoding="utf-8")
 
 
@@ -139,9 +181,9 @@ def main():
     digest = hashlib.sha256()
     if not args.key_only:
         copy_page(args.module, args.out, digest)
-    files = copy_key(args.key, args.out, digest)
+    files, packs = copy_key(args.key, args.out, digest)
     version = digest.hexdigest()[:16]
-    manifest = {"version": version, "files": files}
+    manifest = {"version": version, "packs": packs, "files": files}
     (args.out / "key.json").write_text(json.dumps(manifest, separators=(",", ":")), encoding="utf-8")
     if not args.key_only:
         write_service_worker(args.out, version)
