@@ -15,6 +15,7 @@ The site's digest names the service worker's cache, so a changed key or page is 
 anew at the next visit with a signal.
 """
 import argparse
+import gzip
 import hashlib
 import json
 import shutil
@@ -168,6 +169,17 @@ def write_service_worker(out, version):
     (out / "sw.js").write_text(text, encoding="utf-8")
 
 
+# Sent compressed by a host that serves NAME.gz beside NAME (web/serve.py, or a static
+# server set up so); pictures are compressed already.
+COMPRESSED = {".html", ".css", ".js", ".json", ".webmanifest", ".svg", ".wasm", ".bin"}
+
+
+def write_compressed(out):
+    for path in sorted(out.rglob("*")):
+        if path.is_file() and path.suffix in COMPRESSED and not path.is_relative_to(out / "key"):
+            path.with_name(path.name + ".gz").write_bytes(gzip.compress(path.read_bytes(), 9, mtime=0))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--module", type=Path, help="folder holding sporix.js and sporix.wasm")
@@ -187,6 +199,7 @@ def main():
     (args.out / "key.json").write_text(json.dumps(manifest, separators=(",", ":")), encoding="utf-8")
     if not args.key_only:
         write_service_worker(args.out, version)
+        write_compressed(args.out)
     print(f"{args.out}: {len(files)} key files, version {version}")
 
 

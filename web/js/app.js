@@ -10,7 +10,6 @@ import {pageTexts} from './pagetexts.js';
 async function start() {
     const [manifest, module] = await Promise.all([fetch('key.json').then((r) => r.json()), window.createSporixModule()]);
     const offline = new OfflineSign(manifest.version);
-    offline.start();
     offline.setTexts(pageTexts(storedLanguage()));
     loadKey(module.FS, manifest);
     const packs = new TextPacks(module.FS, manifest);
@@ -24,6 +23,8 @@ async function start() {
     page.tellCut(cut);
     byId('loading').hidden = true;
     document.body.dataset.ready = manifest.version;
+    // Keeping the key for offline use starts once the page is usable, not to slow its start.
+    offline.start();
 }
 
 start().catch((error) => {

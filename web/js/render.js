@@ -67,7 +67,9 @@ function renderResultsBar(main, ui, texts) {
     setText('results-caption', caption).classList.toggle('greyed', !main.label43Enabled);
     setText('results-top', top);
     const bar = byId('results-bar');
-    bar.setAttribute('aria-label', [texts.results, caption, top].filter((part) => part !== '').join(': '));
+    // The bar's own words name it; while it has none, the page's word does.
+    if (caption === '' && top === '') bar.setAttribute('aria-label', texts.results);
+    else bar.removeAttribute('aria-label');
     bar.setAttribute('aria-expanded', ui.resultsOpen);
     byId('results').classList.toggle('open', ui.resultsOpen);
     setText('results-status', main.label43Enabled ? [caption, top].filter((part) => part !== '').join(': ') : '');
