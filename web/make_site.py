@@ -7,10 +7,11 @@
 The key's files are copied byte for byte into out/key/. key.json lists them, with the size
 of every picture as its header gives it (the page tells the engine which pictures it can
 show; a picture cut short has none, so the page says so instead of showing half of it).
-The text files are also packed one after the other, one pack per genus (the genus folder
-and the root files named after it) and one for the rest (what the start needs), so that
-the page fetches the start's texts in one request and a genus's when it is chosen;
-key.json gives each file its pack and offset, and each pack its size.
+The text files are also packed one after the other: one pack for what the start needs, and
+two per genus, the root files named after it (characters and species, needed to search)
+and its folder (descriptions, needed once a species is opened). So the page fetches the
+start's texts in one request and a genus's when it is chosen; key.json gives each file its
+pack and offset, and each pack its size.
 The site's digest names the service worker's cache, so a changed key or page is fetched
 anew at the next visit with a signal.
 """
@@ -32,6 +33,7 @@ MODULE_FILES = ["sporix.js", "sporix.wasm"]
 PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
 # Written by the program itself; on the site the settings live in the browser.
 NOT_SERVED = {"spxinit.txt"}
+START_PACK_URL = "texts/start.bin"
 
 
 def bitmap_size(data):
@@ -98,9 +100,13 @@ def picture_size(path):
 
 
 def pack_of(name, genera):
-    """The genus whose pack holds the file `name`, or "" for the start's pack."""
+    """The pack that holds the file `name`: "GENUS" for the root files named after a genus
+    folder (characters, species), "GENUS/" for the files in it (descriptions), "" for the
+    rest, which the start needs."""
     parts = name.split("/")
-    head = parts[0].upper() if len(parts) > 1 else parts[0].split(".")[0].upper()
+    if len(parts) > 1:
+        return parts[0].upper() + "/" if parts[0].upper() in genera else ""
+    head = parts[0].split(".")[0].upper()
     return head if head in genera else ""
 
 
@@ -145,7 +151,8 @@ def copy_key(key, out, digest):
         digest.update(name.encode("utf-8") + b"\0" + data)
     listed = {}
     for number, (genus, texts) in enumerate(sorted(packs.items())):
-        url = f"texts/{number}.bin"
+        # The start's pack has a fixed name, so that the page can ask for it at once.
+        url = f"texts/{number}.bin" if genus else START_PACK_URL
         (out / url).write_bytes(texts)
         listed[genus] = {"url": url, "size": len(texts)}
     return files, listed

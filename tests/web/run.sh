@@ -9,6 +9,7 @@ source "$(dirname "$0")/../../scripts/common.sh"
 NATIVE_BUILD_DIR=$(cd "${1:?usage: tests/web/run.sh NATIVE_BUILD_DIR}" && pwd)
 KEY_DIR=${SPORIX_KEY_DIR:-$SPORIX_ROOT/data}
 export SPORIX_SITE_DIR=${SPORIX_SITE_DIR:-$SPORIX_ROOT/build/site}
+export SPORIX_NATIVE_BUILD_DIR=$NATIVE_BUILD_DIR
 
 "$SPORIX_ROOT/scripts/build-site.sh" "$KEY_DIR"
 cmake --build "$NATIVE_BUILD_DIR" --target web_same_results -j "$JOBS"

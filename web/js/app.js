@@ -23,6 +23,7 @@ async function start() {
     page.tellCut(cut);
     byId('loading').hidden = true;
     document.body.dataset.ready = manifest.version;
+    performance.mark('sporix-ready');
     // Keeping the key for offline use starts once the page is usable, not to slow its start.
     offline.start();
 }

@@ -1,6 +1,7 @@
 // The key's files, as the site lists them in key.json, in the module's file system, where
 // the engine reads them as the desktop program reads its working folder. The texts come in
-// packs: one with what the start needs, one per genus, fetched when the genus is chosen.
+// packs: one with what the start needs, and for each genus one to search it, fetched when
+// it is chosen, and one of its descriptions, fetched next.
 
 export const KEY_ROOT = '/key';
 export const START_PACK = '';
@@ -13,11 +14,15 @@ export function isPicture(entry) {
     return 'picture' in entry;
 }
 
-function makeFolders(FS, path) {
-    let at = KEY_ROOT;
-    for (const part of path.split('/').slice(0, -1)) {
-        at += '/' + part;
-        if (!FS.analyzePath(at).exists) FS.mkdir(at);
+// Makes the folders of all `paths` once each, parents first.
+function makeFolders(FS, paths) {
+    const folders = new Set();
+    for (const path of paths) {
+        const parts = path.split('/');
+        for (let depth = 1; depth < parts.length; ++depth) folders.add(parts.slice(0, depth).join('/'));
+    }
+    for (const folder of [...folders].sort()) {
+        if (!FS.analyzePath(`${KEY_ROOT}/${folder}`).exists) FS.mkdir(`${KEY_ROOT}/${folder}`);
     }
 }
 
@@ -25,31 +30,30 @@ function makeFolders(FS, path) {
 // whether they are there.
 export function loadKey(FS, manifest) {
     if (!FS.analyzePath(KEY_ROOT).exists) FS.mkdir(KEY_ROOT);
-    for (const entry of manifest.files.filter(isPicture)) {
-        makeFolders(FS, entry.path);
-        FS.writeFile(`${KEY_ROOT}/${entry.path}`, new Uint8Array(0));
-    }
+    const pictures = manifest.files.filter(isPicture);
+    makeFolders(FS, pictures.map((entry) => entry.path));
+    const empty = new Uint8Array(0);
+    for (const entry of pictures) FS.writeFile(`${KEY_ROOT}/${entry.path}`, empty);
 }
 
-// The pack of a genus folder as the genus list names it; null when the key has none.
-export function packOf(manifest, folder) {
+// The packs of a genus folder as the genus list names it: what its search needs, and its
+// descriptions; those the key does not have are left out.
+export function packsOf(manifest, folder) {
     const name = folder.toUpperCase();
-    return name in manifest.packs ? name : null;
+    return {search: [name].filter((pack) => folder && pack in manifest.packs),
+        descriptions: [`${name}/`].filter((pack) => folder && pack in manifest.packs)};
 }
 
 // Writes the texts of `pack` from its bytes. A file the bytes do not hold whole (a download
 // cut short) is left out, so that the engine never reads half of it; their paths come back.
 export function loadPack(FS, manifest, pack, bytes) {
-    const cut = [];
-    for (const entry of manifest.files.filter((e) => e.pack === pack)) {
-        if (entry.offset + entry.size > bytes.length) {
-            cut.push(entry.path);
-            continue;
-        }
-        makeFolders(FS, entry.path);
+    const entries = manifest.files.filter((e) => e.pack === pack);
+    const whole = entries.filter((entry) => entry.offset + entry.size <= bytes.length);
+    makeFolders(FS, whole.map((entry) => entry.path));
+    for (const entry of whole) {
         FS.writeFile(`${KEY_ROOT}/${entry.path}`, bytes.subarray(entry.offset, entry.offset + entry.size));
     }
-    return cut;
+    return entries.filter((entry) => !whole.includes(entry)).map((entry) => entry.path);
 }
 
 // The page's answer to the engine's "can you show this picture, and how large is it?".
@@ -74,6 +78,10 @@ export class TextPacks {
     }
 
     // Resolves to the paths of the files that could not be read whole.
+    async loadAll(packs) {
+        return (await Promise.all(packs.map((pack) => this.load(pack)))).flat();
+    }
+
     load(pack) {
         if (!this.loads.has(pack)) {
             const files = this.manifest.files.filter((entry) => entry.pack === pack).map((entry) => entry.path);

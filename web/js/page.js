@@ -4,7 +4,7 @@
 import {renderAdvice} from './advice.js';
 import {byId} from './dom.js';
 import {WindowHistory} from './history.js';
-import {KEY_ROOT, packOf} from './keyfiles.js';
+import {KEY_ROOT, packsOf} from './keyfiles.js';
 import {pageTexts} from './pagetexts.js';
 import {renderMain} from './render.js';
 import {anyWindowVisible, openWindows, renderHelp, renderWindows} from './windows.js';
@@ -12,6 +12,8 @@ import {anyWindowVisible, openWindows, renderHelp, renderWindows} from './window
 const SETTINGS_FILE = `${KEY_ROOT}/SpxInit.txt`;
 const SETTINGS_STORAGE = 'sporix.SpxInit.txt';
 const PHONE = '(max-width: 899px)';
+const CUT_NAMED = 5;
+const READS_DESCRIPTIONS = new Set(['openSpecies', 'heading', 'advice']);
 
 // The settings file's bytes, kept as a string of one character per byte.
 export function seedSettings(FS) {
@@ -39,7 +41,8 @@ function moveFocus(menu, from, step) {
 export class Page {
     constructor({player, FS, manifest, packs, journal, offline}) {
         Object.assign(this, {player, FS, manifest, packs, journal, offline});
-        this.ui = {openRow: null, ticks: new Set(), ticksFill: -1, resultsOpen: false, dropDownOpenings: 0, help: null, pictureRow: 0};
+        this.ui = {openRow: null, ticks: new Set(), ticksFill: -1, resultsOpen: false, dropDownOpenings: 0, help: null, pictureRow: 0,
+            descriptions: []};
         this.windowOrder = new Map();
         this.messages = [];
         this.update = null;
@@ -69,19 +72,33 @@ export class Page {
         this.showNextMessage();
     }
 
-    // A genus's texts come with it: fetched, then chosen. A new genus starts at the top.
+    // A genus's texts come with it: fetched, then chosen; its descriptions follow while the
+    // user chooses states. A new genus starts at the top.
+    // The marks time the first genus (the site's benchmark reads them).
     async chooseGenus(item) {
-        const pack = packOf(this.manifest, this.update.page.genusFolders[item - 1] ?? '');
-        const cut = pack === null ? [] : await this.packs.load(pack);
+        performance.mark('sporix-genus-chosen');
+        const packs = packsOf(this.manifest, this.update.page.genusFolders[item - 1] ?? '');
+        const cut = await this.packs.loadAll(packs.search);
+        this.ui.descriptions = packs.descriptions;
         this.act('chooseGenus', item);
         this.ui.openRow = null;
         this.render();
         window.scrollTo(0, 0);
+        performance.mark('sporix-genus-shown');
         this.tellCut(cut);
+        this.tellCut(await this.packs.loadAll(packs.descriptions));
+    }
+
+    // An action that can open a description waits for the genus's descriptions.
+    async perform(name, args) {
+        if (READS_DESCRIPTIONS.has(name)) await this.packs.loadAll(this.ui.descriptions);
+        this.act(name, ...args);
     }
 
     tellCut(files) {
-        if (files.length > 0) this.say([{error: true, text: pageTexts(this.update.page.languageIndex).cut(files)}]);
+        if (files.length === 0) return;
+        const named = files.length > CUT_NAMED ? [...files.slice(0, CUT_NAMED), `… (${files.length})`] : files;
+        this.say([{error: true, text: pageTexts(this.update.page.languageIndex).cut(named)}]);
     }
 
     // The start, and after a reload the journal's steps again: only their end shows,
@@ -91,8 +108,11 @@ export class Page {
         if (steps.length === 0) return;
         let last = JSON.parse(this.player.openGenera());
         for (const [name, args] of steps) {
-            const pack = name === 'chooseGenus' ? packOf(this.manifest, last.page.genusFolders[args[0] - 1] ?? '') : null;
-            if (pack !== null) await this.packs.load(pack);
+            if (name === 'chooseGenus') {
+                const packs = packsOf(this.manifest, last.page.genusFolders[args[0] - 1] ?? '');
+                this.ui.descriptions = packs.descriptions;
+                this.tellCut(await this.packs.loadAll([...packs.search, ...packs.descriptions]));
+            }
             last = JSON.parse(this.player[name](...args));
             this.journal.record(name, args);
         }
@@ -190,7 +210,7 @@ export class Page {
         // The advisor's button shows the panel, which stands with the results.
         if (data.act === 'advisor') this.ui.resultsOpen = true;
         if (data.act === 'chooseGenus') this.chooseGenus(...JSON.parse(data.args));
-        else if ('act' in data) this.act(data.act, ...JSON.parse(data.args ?? '[]'));
+        else if ('act' in data) this.perform(data.act, JSON.parse(data.args ?? '[]'));
         else this.render();
         if (data.act === 'advisor') byId('advice')?.scrollIntoView({block: 'nearest'});
     }
