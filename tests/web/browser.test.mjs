@@ -131,7 +131,9 @@ test('a phone identifies in both kinds, compares, switches language, and goes on
     await closeMessages(page);
     assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'served by the service worker');
     assert.equal(await page.textContent('#clear-all'), germanClear, 'the language was kept');
-    await page.click('#start-genera');
+    assert.ok(await page.locator('.row').count() > 0, 'the genus of the visit came back from the cache');
+    await page.click('#menu-button');
+    await page.click('#menu-genera');
     await closeMessages(page);
     await page.locator('#genus-items button').last().click();
     await closeMessages(page);
