@@ -34,6 +34,7 @@ PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
 # Written by the program itself; on the site the settings live in the browser.
 NOT_SERVED = {"spxinit.txt"}
 START_PACK_URL = "texts/start.bin"
+STYLE_LINK = '<link rel="stylesheet" href="style.css">'
 
 
 def bitmap_size(data):
@@ -164,6 +165,10 @@ def copy_page(module, out, digest):
     for name in PAGE_FILES:
         shutil.copyfile(PAGE / name, out / name)
         digest.update(name.encode() + b"\0" + (PAGE / name).read_bytes())
+    # The style sheet goes into the page itself: one round trip less before the first paint.
+    page = (PAGE / "index.html").read_text(encoding="utf-8")
+    style = (PAGE / "style.css").read_text(encoding="utf-8")
+    (out / "index.html").write_text(page.replace(STYLE_LINK, f"<style>\n{style}</style>"), encoding="utf-8")
     shutil.copyfile(ICON, out / "icon.svg")
     for name in MODULE_FILES:
         shutil.copyfile(module / name, out / name)

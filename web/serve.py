@@ -14,6 +14,8 @@ from functools import partial
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
     def send_head(self):
         path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.endswith("/"):
+            path = os.path.join(path, "index.html")
         compressed = path + ".gz"
         if "gzip" not in self.headers.get("Accept-Encoding", "") or not os.path.isfile(compressed):
             return super().send_head()

@@ -7,15 +7,21 @@ import {OfflineSign} from './offline.js';
 import {Page, seedSettings, storedLanguage} from './page.js';
 import {pageTexts} from './pagetexts.js';
 
+// Lets the browser paint and answer a tap between the start's longer steps.
+const pause = () => new Promise((resolve) => setTimeout(resolve, 0));
+
 async function start() {
     const [manifest, module] = await Promise.all([fetch('key.json').then((r) => r.json()), window.createSporixModule()]);
+    await pause();
     const offline = new OfflineSign(manifest.version);
     offline.setTexts(pageTexts(storedLanguage()));
     loadKey(module.FS, manifest);
     const packs = new TextPacks(module.FS, manifest);
     const cut = await packs.load(START_PACK);
+    await pause();
     seedSettings(module.FS);
     const player = new module.Player(KEY_ROOT, pictureSizes(manifest));
+    await pause();
     const journal = new Journal(manifest.version);
     const page = new Page({player, FS: module.FS, manifest, packs, journal, offline});
     page.listen();

@@ -14,7 +14,7 @@ async function cacheComplete(version) {
 export class OfflineSign {
     constructor(version) {
         this.version = version;
-        this.state = {kept: 0};
+        this.state = {};
         this.texts = null;
     }
 
@@ -29,7 +29,10 @@ export class OfflineSign {
             if (event.data.version === this.version) this.show(event.data);
         });
         navigator.serviceWorker.register('sw.js').catch((error) => this.show({failed: String(error)}));
-        cacheComplete(this.version).then((complete) => complete && this.show({complete}));
+        cacheComplete(this.version).then((complete) => {
+            if (complete) this.show({complete});
+            else if (this.state.kept === undefined) this.show({kept: 0});
+        });
     }
 
     show(state) {
@@ -47,8 +50,8 @@ export class OfflineSign {
         const sign = byId('offline');
         if (!this.texts) return;
         const {kept, complete, failed} = this.state;
-        sign.hidden = !complete && !failed && kept === 0;
         sign.classList.toggle('ready', Boolean(complete));
-        sign.textContent = complete ? this.texts.ready : failed ? this.texts.notKept : this.texts.keeping(Math.floor(kept * 100));
+        const keeping = kept === undefined ? '' : this.texts.keeping(Math.floor(kept * 100));
+        sign.textContent = complete ? this.texts.ready : failed ? this.texts.notKept : keeping;
     }
 }

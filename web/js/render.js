@@ -45,6 +45,7 @@ function renderRows(main, ui, texts) {
     byId('start').hidden = rows.length > 0;
     setText('start-genera', main.genera1Caption);
     setText('start-how', main.howtostart1Caption);
+    setText('welcome', texts.helpText[0]);
 }
 
 function speciesItem(name, index, main, ui) {
