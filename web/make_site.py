@@ -143,6 +143,8 @@ def copy_key(key, out, digest):
         entry = {"path": name, "size": len(data)}
         if path.suffix.lower() in PICTURE_EXTENSIONS:
             entry["picture"] = picture_size(path)
+            # Not in any pack, but made known to the engine with the genus's search pack.
+            entry["pack"] = pack_of(name, genera).rstrip("/")
         else:
             texts = packs.setdefault(pack_of(name, genera), bytearray())
             entry["pack"] = pack_of(name, genera)

@@ -44,7 +44,7 @@ async function inChromium(page, source) {
         const {KEY_ROOT, loadKey, loadPack, pictureSizes} = await import('./js/keyfiles.js');
         const manifest = await (await fetch('key.json')).json();
         const module = await window.createSporixModule();
-        loadKey(module.FS, manifest);
+        loadKey(module.FS);
         for (const [pack, {url}] of Object.entries(manifest.packs)) {
             loadPack(module.FS, manifest, pack, new Uint8Array(await (await fetch(url)).arrayBuffer()));
         }

@@ -15,7 +15,7 @@ async function start() {
     await pause();
     const offline = new OfflineSign(manifest.version);
     offline.setTexts(pageTexts(storedLanguage()));
-    loadKey(module.FS, manifest);
+    loadKey(module.FS);
     const packs = new TextPacks(module.FS, manifest);
     const cut = await packs.load(START_PACK);
     await pause();

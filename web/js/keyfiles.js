@@ -26,14 +26,9 @@ function makeFolders(FS, paths) {
     }
 }
 
-// Writes the pictures empty: the browser draws them from the site and the engine only asks
-// whether they are there.
-export function loadKey(FS, manifest) {
+// Makes the key's root folder.
+export function loadKey(FS) {
     if (!FS.analyzePath(KEY_ROOT).exists) FS.mkdir(KEY_ROOT);
-    const pictures = manifest.files.filter(isPicture);
-    makeFolders(FS, pictures.map((entry) => entry.path));
-    const empty = new Uint8Array(0);
-    for (const entry of pictures) FS.writeFile(`${KEY_ROOT}/${entry.path}`, empty);
 }
 
 // The packs of a genus folder as the genus list names it: what its search needs, and its
@@ -44,16 +39,22 @@ export function packsOf(manifest, folder) {
         descriptions: [`${name}/`].filter((pack) => folder && pack in manifest.packs)};
 }
 
-// Writes the texts of `pack` from its bytes. A file the bytes do not hold whole (a download
-// cut short) is left out, so that the engine never reads half of it; their paths come back.
+// Writes the texts of `pack` from its bytes, and the pictures that come with it empty: the
+// browser draws them from the site and the engine only asks whether they are there. A text
+// the bytes do not hold whole (a download cut short) is left out, so that the engine never
+// reads half of it; their paths come back.
 export function loadPack(FS, manifest, pack, bytes) {
     const entries = manifest.files.filter((e) => e.pack === pack);
-    const whole = entries.filter((entry) => entry.offset + entry.size <= bytes.length);
-    makeFolders(FS, whole.map((entry) => entry.path));
+    const texts = entries.filter((entry) => !isPicture(entry));
+    const whole = texts.filter((entry) => entry.offset + entry.size <= bytes.length);
+    const pictures = entries.filter(isPicture);
+    makeFolders(FS, [...whole, ...pictures].map((entry) => entry.path));
     for (const entry of whole) {
         FS.writeFile(`${KEY_ROOT}/${entry.path}`, bytes.subarray(entry.offset, entry.offset + entry.size));
     }
-    return entries.filter((entry) => !whole.includes(entry)).map((entry) => entry.path);
+    const empty = new Uint8Array(0);
+    for (const entry of pictures) FS.writeFile(`${KEY_ROOT}/${entry.path}`, empty);
+    return texts.filter((entry) => !whole.includes(entry)).map((entry) => entry.path);
 }
 
 // The page's answer to the engine's "can you show this picture, and how large is it?".
@@ -84,7 +85,7 @@ export class TextPacks {
 
     load(pack) {
         if (!this.loads.has(pack)) {
-            const files = this.manifest.files.filter((entry) => entry.pack === pack).map((entry) => entry.path);
+            const files = this.manifest.files.filter((entry) => entry.pack === pack && !isPicture(entry)).map((entry) => entry.path);
             const loading = fetchBytes(this.manifest.packs[pack].url)
                 .then((bytes) => loadPack(this.FS, this.manifest, pack, bytes), () => files)
                 .then((cut) => {
