@@ -12,7 +12,7 @@ cleanup() {
         pkill -u "$user" 2>/dev/null || true
         userdel -r "$user" 2>/dev/null || true
     done
-    as_root apt-get remove -y sporix >/dev/null 2>&1 || true
+    apt_get remove -y sporix >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -39,7 +39,7 @@ start_as() {
 }
 
 step "Installing $DEB with apt-get"
-as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "$DEB"
+apt_get install -y "$DEB"
 test -x /usr/bin/sporix && test -f /usr/share/applications/sporix.desktop
 test -f /usr/share/icons/hicolor/48x48/apps/sporix.png
 

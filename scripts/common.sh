@@ -22,8 +22,29 @@ ensure_packages() {
         return
     fi
     step "Installing Debian packages: ${missing[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    apt_get update
+    apt_get install -y --no-install-recommends "${missing[@]}"
+}
+
+# How long an install waits for another one that holds the package manager's locks.
+APT_LOCK_WAIT=${SPORIX_APT_LOCK_WAIT:-600}
+
+# apt-get, waiting while another install holds a lock instead of failing at once: dpkg's
+# lock through apt's own timeout, the package lists' lock (which that timeout does not
+# cover in every apt) by trying again until APT_LOCK_WAIT seconds have gone by.
+apt_get() {
+    local deadline=$((SECONDS + APT_LOCK_WAIT)) log
+    log=$(mktemp)
+    until as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout="$APT_LOCK_WAIT" "$@" 2>&1 | tee "$log"
+        [ "${PIPESTATUS[0]}" -eq 0 ]; do
+        if ! grep -qE "Could not get lock|Unable to lock|Unable to acquire" "$log" || [ "$SECONDS" -ge "$deadline" ]; then
+            rm -f "$log"
+            return 1
+        fi
+        step "Another install holds the package manager's lock; trying again in 5 s"
+        sleep 5
+    done
+    rm -f "$log"
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libjpeg62-turbo-dev libgl-dev fonts-dejavu-core fonts-liberation2

@@ -6,4 +6,4 @@ source "$(dirname "$0")/common.sh"
 "$SPORIX_ROOT/scripts/build-site.sh" "$@"
 PORT=${SPORIX_PORT:-8000}
 step "Serving ${SPORIX_SITE_DIR:-$SPORIX_ROOT/build/site} on http://127.0.0.1:$PORT/"
-exec python3 -m http.server "$PORT" --bind 127.0.0.1 --directory "${SPORIX_SITE_DIR:-$SPORIX_ROOT/build/site}"
+exec python3 "$SPORIX_ROOT/web/serve.py" "${SPORIX_SITE_DIR:-$SPORIX_ROOT/build/site}" "$PORT"

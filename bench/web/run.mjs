@@ -41,10 +41,13 @@ async function firstLoad(context, url) {
 
 async function inChromium(page, source) {
     return page.evaluate(async (timer) => {
-        const {KEY_ROOT, loadKey, pictureSizes} = await import('./js/keyfiles.js');
+        const {KEY_ROOT, loadKey, loadPack, pictureSizes} = await import('./js/keyfiles.js');
         const manifest = await (await fetch('key.json')).json();
         const module = await window.createSporixModule();
-        loadKey(module.FS, manifest, new Uint8Array(await (await fetch('key-texts.bin')).arrayBuffer()));
+        loadKey(module.FS);
+        for (const [pack, {url}] of Object.entries(manifest.packs)) {
+            loadPack(module.FS, manifest, pack, new Uint8Array(await (await fetch(url)).arrayBuffer()));
+        }
         const player = new module.Player(KEY_ROOT, pictureSizes(manifest));
         return (0, eval)(`(${timer})`)(player, () => performance.now());
     }, source);

@@ -181,9 +181,17 @@ void otherWindows(JsonWriter& json, const WindowViews& views) {
     window(json, "advisor", advisor, advisor.caption, [&] { adviceLines(json, advisor.lines); });
 }
 
+void pageFacts(JsonWriter& json, const PageFacts& facts) {
+    json.key("page").beginObject();
+    number(json, "languageIndex", facts.languageIndex);
+    lines(json, "genusFolders", facts.genusFolders);
+    text(json, "descriptionSpecies", facts.descriptionSpecies);
+    json.endObject();
+}
+
 }  // namespace
 
-std::string updateJson(const std::vector<ShownMessage>& messages, const WindowViews& views) {
+std::string updateJson(const std::vector<ShownMessage>& messages, const WindowViews& views, const PageFacts& facts) {
     JsonWriter json;
     json.beginObject().key("messages").beginArray();
     for (const auto& message : messages) {
@@ -196,7 +204,9 @@ std::string updateJson(const std::vector<ShownMessage>& messages, const WindowVi
     json.key("views").beginObject();
     mainWindow(json, views.main);
     otherWindows(json, views);
-    json.endObject().endObject();
+    json.endObject();
+    pageFacts(json, facts);
+    json.endObject();
     return json.text();
 }
 

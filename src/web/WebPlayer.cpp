@@ -1,17 +1,46 @@
 #include "WebPlayer.h"
 
+#include "SettingsFile.h"
+#include "StartUp.h"
+
 namespace sporix {
 
-WebPlayer::WebPlayer(std::filesystem::path keyFolder, PictureCatalogue& pictures)
-    : folder_(std::move(keyFolder)), pictures_(folder_, pictures), program_(folder_, messages_, pictures_) {}
+namespace {
 
-std::string WebPlayer::update() { return updateJson(messages_.take(), program_.views()); }
+// The settings of a first visit: English, no kind of searching chosen yet.
+constexpr std::uint16_t kFirstLanguage = 1;
+constexpr std::uint16_t kNoSearchKind = 0;
+
+}  // namespace
+
+WebPlayer::WebPlayer(std::filesystem::path keyFolder, PictureCatalogue& pictures)
+    : folder_(std::move(keyFolder)), pictures_(folder_, pictures), program_(folder_, messages_, pictures_) {
+    if (!folder_.fileExists(kSettingsFileName)) {
+        folder_.replaceFile(kSettingsFileName, formatSettings(kFirstLanguage, kNoSearchKind));
+    }
+}
+
+std::string WebPlayer::update() { return updateJson(messages_.take(), program_.views(), facts()); }
+
+PageFacts WebPlayer::facts() const {
+    const ProgramState& state = program_.state();
+    const std::string& species = state.description.selectedName;
+    PageFacts facts{state.settings.languageIndex, {}, species.empty() ? species : state.currentGenus.displayName + " " + species};
+    for (const GenusEntry& genus : state.genusList) facts.genusFolders.push_back(genus.folder);
+    return facts;
+}
 
 std::string WebPlayer::activate() { return after(&KeyProgram::N31Click); }
 
 std::string WebPlayer::openGenera() { return after(&KeyProgram::Genera1Click); }
 
-std::string WebPlayer::chooseGenus(int item) { return after(&KeyProgram::GenusItemClick, item); }
+std::string WebPlayer::chooseGenus(int item) {
+    program_.GenusItemClick(item);
+    const ProgramState& state = program_.state();
+    const std::string missing = state.genus.characterFileName + " " + state.text(7);
+    messages_.shorten(missing + "; " + state.text(13), missing.size());
+    return update();
+}
 
 // The list's own bytes go back to the engine, so a state is chosen exactly as the desktop's
 // drop-down list chooses it, whatever bytes its text holds.
@@ -39,7 +68,13 @@ std::string WebPlayer::searchKind(int kind) {
     return update();
 }
 
-std::string WebPlayer::language(int index) { return after(&KeyProgram::LanguageClick, index); }
+std::string WebPlayer::language(int index) {
+    const ProgramState& state = program_.state();
+    if (!state.currentGenus.folder.empty()) return after(&KeyProgram::LanguageClick, index);
+    // No genus to load again: the settings change and the texts are read in the new language.
+    folder_.replaceFile(kSettingsFileName, formatSettings(static_cast<std::uint16_t>(index), state.settings.searchKind));
+    return after(&KeyProgram::N31Click);
+}
 
 std::string WebPlayer::characterPicture(int row) { return after(&KeyProgram::ButtonClick, row); }
 

@@ -20,6 +20,12 @@ public:
     void showMessage(const std::string& text) override { messages_.push_back({false, text}); }
     void reportError(const std::string& text) override { messages_.push_back({true, text}); }
     std::vector<ShownMessage> take() { return std::exchange(messages_, {}); }
+    // Cuts a message that reads `text` back to its first `length` bytes.
+    void shorten(const std::string& text, std::size_t length) {
+        for (auto& message : messages_) {
+            if (message.text == text) message.text.resize(length);
+        }
+    }
 
 private:
     std::vector<ShownMessage> messages_;
@@ -27,7 +33,10 @@ private:
 
 // The program as the page drives it: one method per user action, each answering with the
 // update (messages and views, see ViewsJson.h). It only translates the page's gestures
-// into KeyProgram's handlers; every rule stays in the engine.
+// into KeyProgram's handlers; every rule stays in the engine. Where the page is not the
+// desktop it says so here: its settings live in the browser (no settings file is ever
+// "missing"), a language chosen before any genus only changes the language, and a genus
+// just chosen is not answered with "choose a genus first".
 class WebPlayer {
 public:
     WebPlayer(std::filesystem::path keyFolder, PictureCatalogue& pictures);
@@ -60,6 +69,7 @@ public:
 
 private:
     std::string update();
+    PageFacts facts() const;
     template <typename... Args>
     std::string after(void (KeyProgram::*handler)(Args...), std::type_identity_t<Args>... args) {
         (program_.*handler)(args...);

@@ -4,78 +4,23 @@
 // SPORIX_SCREENSHOTS (default build/web-screenshots).
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
-import {cp, mkdir, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
+import {cp, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import test from 'node:test';
 import {fileURLToPath} from 'node:url';
 
 import {PHONE, launch, serve} from './browser.mjs';
+import {assertFitsPhone, chooseState, closeMessages, menu, open, pictureShown, shot, texts} from './steps.mjs';
 
 const SITE_DIR = process.env.SPORIX_SITE_DIR;
 const MAKE_SITE = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../web/make_site.py');
-const SHOTS = process.env.SPORIX_SCREENSHOTS ?? path.resolve(SITE_DIR, '../web-screenshots');
-
-async function shot(page, name) {
-    await mkdir(SHOTS, {recursive: true});
-    await page.screenshot({path: path.join(SHOTS, `${name}.png`)});
-}
-
-async function open(context, url) {
-    const page = context.pages()[0] ?? (await context.newPage());
-    page.setDefaultTimeout(10000);
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(url);
-    await page.waitForSelector('body[data-ready]');
-    return {page, errors};
-}
-
-async function closeMessages(page) {
-    while (await page.locator('#message[open]').count()) await page.click('#message button');
-}
-
-async function menu(page, item) {
-    await page.click('#menu-button');
-    await page.locator('#menu').getByText(item, {exact: true}).first().click();
-    await closeMessages(page);
-}
-
-async function chooseState(page, rowIndex, stateIndex) {
-    const row = page.locator('.row').nth(rowIndex);
-    if ((await row.getAttribute('class')).split(' ').includes('open') === false) await row.locator('.row-head').click();
-    await page.locator('.row.open .state:not(.none)').nth(stateIndex).click();
-    await closeMessages(page);
-}
-
-const texts = (locator) => locator.allTextContents();
-
-// Every visible control a finger can reach is at least 44 × 44 CSS pixels, and nothing
-// runs out of the window sideways.
-async function assertFitsPhone(page, where) {
-    const small = await page.evaluate(() => [...document.querySelectorAll('button, label.tick, input')]
-        .filter((e) => e.getClientRects().length > 0 && !e.closest('label.tick, [hidden]') || e.matches('label.tick'))
-        .map((e) => [e.textContent.trim() || e.id || e.className, e.getBoundingClientRect()])
-        .filter(([, r]) => r.width > 0 && (r.width < 44 || r.height < 44))
-        .map(([name, r]) => `${name} ${Math.round(r.width)}×${Math.round(r.height)}`));
-    assert.deepEqual(small, [], `touch targets under 44 px ${where}`);
-    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
-    assert.ok(overflow <= 0, `the page is ${overflow} px wider than the phone ${where}`);
-}
-
-async function pictureShown(page, selector) {
-    await page.waitForFunction((s) => {
-        const image = document.querySelector(s);
-        return image && image.complete && image.naturalWidth > 0;
-    }, selector);
-}
-
 test('a phone identifies in both kinds, compares, switches language, and goes on offline', async (t) => {
     const server = await serve(SITE_DIR);
     t.after(() => server.stop());
     const context = await launch(t, PHONE);
     const {page, errors} = await open(context, server.url);
-    await closeMessages(page);  // the first start says that there are no settings yet
+    assert.equal(await page.locator('#message[open]').count(), 0, 'the first start asks nothing');
     await shot(page, 'phone-start');
 
     await page.click('#start-genera');
@@ -168,19 +113,31 @@ test('a phone identifies in both kinds, compares, switches language, and goes on
     const germanClear = await page.textContent('#clear-all');
     assert.notEqual(germanClear, englishClear, 'the captions change with the language');
 
-    // Offline: the server stops, the page comes back from the service worker's cache.
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    // "Ready offline" only once every file of the key is kept; then the server stops and the
+    // page comes back from the service worker's cache, a genus never opened online with it.
+    await page.waitForSelector('#offline.ready', {timeout: 60000});
+    const missing = await page.evaluate(async (version) => {
+        const manifest = await (await fetch('key.json')).json();
+        const cache = await caches.open(`sporix-${version}`);
+        const urls = [...Object.values(manifest.packs).map((pack) => pack.url),
+            ...manifest.files.filter((entry) => 'picture' in entry).map((entry) => 'key/' + entry.path.split('/').map(encodeURIComponent).join('/'))];
+        const kept = await Promise.all(urls.map((url) => cache.match(url)));
+        return urls.filter((url, i) => !kept[i]);
+    }, await page.getAttribute('body', 'data-ready'));
+    assert.deepEqual(missing, [], 'every file of the key kept when the sign says so');
     server.stop();
     await page.reload();
     await page.waitForSelector('body[data-ready]');
     await closeMessages(page);
     assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'served by the service worker');
     assert.equal(await page.textContent('#clear-all'), germanClear, 'the language was kept');
-    await page.click('#start-genera');
+    assert.ok(await page.locator('.row').count() > 0, 'the genus of the visit came back from the cache');
+    await page.click('#menu-button');
+    await page.click('#menu-genera');
     await closeMessages(page);
-    await page.locator('#genus-items button').first().click();
+    await page.locator('#genus-items button').last().click();
     await closeMessages(page);
-    assert.notEqual(await page.textContent('#caption'), genusCaption, 'the caption is German now');
+    assert.notEqual(await page.textContent('#caption'), genusCaption, 'another genus, its caption in German');
     await chooseState(page, 0, 0);
     await page.click('#results-bar');
     await page.locator('#species .species-name').first().click();

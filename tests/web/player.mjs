@@ -3,7 +3,7 @@ import {readFile} from 'node:fs/promises';
 import path from 'node:path';
 import {createRequire} from 'node:module';
 
-import {KEY_ROOT, loadKey, pictureSizes} from '../../web/js/keyfiles.js';
+import {KEY_ROOT, loadKey, loadPack, pictureSizes} from '../../web/js/keyfiles.js';
 
 const require = createRequire(import.meta.url);
 
@@ -13,7 +13,8 @@ export async function startPlayer(moduleDir, siteDir) {
     // This Emscripten fetches its .wasm by URL wherever fetch exists; node is given the bytes.
     const module = await createSporixModule({wasmBinary: await readFile(path.join(moduleDir, 'sporix.wasm'))});
     const manifest = JSON.parse(await readFile(path.join(siteDir, 'key.json'), 'utf8'));
-    loadKey(module.FS, manifest, await readFile(path.join(siteDir, 'key-texts.bin')));
+    loadKey(module.FS);
+    for (const [pack, {url}] of Object.entries(manifest.packs)) loadPack(module.FS, manifest, pack, await readFile(path.join(siteDir, url)));
     return {module, player: new module.Player(KEY_ROOT, pictureSizes(manifest))};
 }
 

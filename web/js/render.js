@@ -2,6 +2,7 @@
 // controls: character rows, the result lists, the menu and the action bar. Nothing here
 // decides anything; what to show comes from the engine.
 import {actionButton, byId, el, setText} from './dom.js';
+import {languageCode, pageTexts} from './pagetexts.js';
 import {pictureElement} from './pictures.js';
 
 // The language items and help items carry fixed captions, as in the desktop menu.
@@ -10,37 +11,41 @@ const HELP_ITEMS = [['NL Hulp', 2], ['UK Help', 1], ['D Hilfe', 3], ['F Aide', 4
 
 const isShown = (row) => row.labelCaption.trim() !== '' || row.comboItems.length > 0 || row.comboText !== '';
 
-function statesOf(row, number, n31Caption) {
+// "No choice" stands first whether a state is chosen or not, so that a tap never moves the
+// states under the finger.
+function statesOf(row, number, main, texts) {
+    const none = actionButton('\u2014', 'chooseState', [number, -1], {
+        className: 'state none', disabled: row.comboText === '', attrs: {'aria-label': texts.noChoice}, title: texts.noChoice,
+        data: {focusKey: `none-${number}`},
+    });
     const states = row.comboItems.map((item, index) =>
         actionButton(item.trim(), 'chooseState', [number, index], {
             className: 'state',
             attrs: {'aria-pressed': item === row.comboText},
             data: {focusKey: `state-${number}-${index}`},
         }));
-    if (row.comboText !== '') {
-        states.unshift(actionButton('—', 'chooseState', [number, -1], {className: 'state none', attrs: {'aria-label': '—'}}));
-    }
     const picture = actionButton('?', 'characterPicture', [number], {
-        className: 'picture-button', disabled: !row.buttonEnabled, title: n31Caption, attrs: {'aria-label': `? ${row.labelCaption}`},
+        className: 'picture-button', disabled: !row.buttonEnabled, title: main.n31Caption, attrs: {'aria-label': `? ${row.labelCaption}`},
     });
-    return el('div', {className: 'states'}, [...states, picture]);
+    return el('div', {className: 'states'}, [none, ...states, picture]);
 }
 
-function rowElement(row, number, main, ui) {
+function rowElement(row, number, main, ui, texts) {
     const open = ui.openRow === number;
     const head = el('button', {
         className: 'row-head', attrs: {'aria-expanded': open}, data: {toggleRow: number, focusKey: `row-${number}`},
     }, [el('span', {className: 'row-name', textContent: row.labelCaption}), el('span', {className: 'row-choice', textContent: row.comboText.trim()})]);
     const classes = ['row', row.comboSilver ? 'silver' : '', row.labelEnabled ? '' : 'greyed', open ? 'open' : ''];
-    return el('li', {className: classes.join(' ').trim()}, open ? [head, statesOf(row, number, main.n31Caption)] : [head]);
+    return el('li', {className: classes.join(' ').trim()}, open ? [head, statesOf(row, number, main, texts)] : [head]);
 }
 
-function renderRows(main, ui) {
+function renderRows(main, ui, texts) {
     const rows = main.rows.map((row, index) => [row, index + 1]).filter(([row]) => isShown(row));
-    byId('rows').replaceChildren(...rows.map(([row, number]) => rowElement(row, number, main, ui)));
+    byId('rows').replaceChildren(...rows.map(([row, number]) => rowElement(row, number, main, ui, texts)));
     byId('start').hidden = rows.length > 0;
     setText('start-genera', main.genera1Caption);
     setText('start-how', main.howtostart1Caption);
+    setText('welcome', texts.helpText[0]);
 }
 
 function speciesItem(name, index, main, ui) {
@@ -54,9 +59,29 @@ function speciesItem(name, index, main, ui) {
     return item;
 }
 
-function renderResults(main, ui) {
+// The bar over the results shows the engine's caption as the engine shows it, greyed where
+// it greys it, and the first species only while the list holds one. Only the count and the
+// first species are announced, never the whole list.
+function renderResultsBar(main, ui, texts) {
+    const top = main.listBox1Visible && main.listBox1.length > 0 ? `${main.listBox1[0]}  ${main.listBox2[0] ?? ''}`.trim() : '';
+    const caption = main.label43Caption.trim();
+    setText('results-caption', caption).classList.toggle('greyed', !main.label43Enabled);
+    setText('results-top', top);
+    const bar = byId('results-bar');
+    // The bar's own words name it; while it has none, the page's word does.
+    if (caption === '' && top === '') bar.setAttribute('aria-label', texts.results);
+    else bar.removeAttribute('aria-label');
+    bar.setAttribute('aria-expanded', ui.resultsOpen);
+    byId('results').classList.toggle('open', ui.resultsOpen);
+    setText('results-status', main.label43Enabled ? [caption, top].filter((part) => part !== '').join(': ') : '');
+}
+
+function renderResults(main, ui, texts) {
     setText('label43', main.label43Caption).classList.toggle('greyed', !main.label43Enabled);
-    byId('label44').classList.toggle('greyed', !main.label44Enabled);
+    // The percentages' heading only over a list that has percentages.
+    const label44 = byId('label44');
+    label44.classList.toggle('greyed', !main.label44Enabled);
+    label44.hidden = !(main.listBox2Visible && main.listBox2.some((percent) => percent.trim() !== ''));
     const speed = setText('speed-button', main.speedButton1Caption);
     speed.hidden = main.speedButton1Caption === '';
     speed.disabled = !main.speedButton1Enabled;
@@ -64,16 +89,13 @@ function renderResults(main, ui) {
     illustration.hidden = !(main.image1Visible && main.image1);
     if (illustration.dataset.file !== (main.image1?.file ?? '')) {
         illustration.dataset.file = main.image1?.file ?? '';
-        illustration.replaceChildren(...(main.image1 ? [pictureElement(main.image1)] : []));
+        const row = main.rows[ui.pictureRow - 1];
+        illustration.replaceChildren(...(main.image1 ? [pictureElement(main.image1, row?.labelCaption.trim() ?? '')] : []));
     }
     const species = byId('species');
     species.hidden = !main.listBox1Visible;
     species.replaceChildren(...main.listBox1.map((name, index) => speciesItem(name, index, main, ui)));
-    const top = main.listBox1Visible && main.listBox1.length > 0 ? `${main.listBox1[0]}  ${main.listBox2[0] ?? ''}`.trim() : '';
-    setText('results-caption', main.label43Caption.trim());
-    setText('results-top', top);
-    byId('results').classList.toggle('open', ui.resultsOpen);
-    byId('results-bar').setAttribute('aria-expanded', ui.resultsOpen);
+    renderResultsBar(main, ui, texts);
 }
 
 function menuItem(text, act, args, checked) {
@@ -81,7 +103,11 @@ function menuItem(text, act, args, checked) {
     return actionButton(text, act, args, {attrs, data: {closeMenu: ''}});
 }
 
-function renderMenu(main) {
+function pageItem(text, data) {
+    return el('button', {textContent: text, data: {closeMenu: '', ...data}});
+}
+
+function renderMenu(main, page) {
     setText('menu-genera', main.genera1Caption);
     const genera = main.genusItems.map((name, index) => [name, index + 1]).filter(([name]) => name !== '-' && name !== '');
     byId('genus-items').replaceChildren(...genera.map(([name, item]) => menuItem(name, 'chooseGenus', [item])));
@@ -91,13 +117,13 @@ function renderMenu(main) {
         byId(id).disabled = !item.enabled;
     }
     setText('menu-language', main.languageCaption);
-    if (!byId('languages').hasChildNodes()) {
-        byId('languages').replaceChildren(...LANGUAGES.map((name, index) => menuItem(name, 'language', [index + 1])));
-    }
+    byId('languages').replaceChildren(...LANGUAGES.map((name, index) =>
+        menuItem(name, 'language', [index + 1], page.languageIndex === index + 1)));
     setText('menu-info', main.info1Caption);
+    // How to start and Help are the page's own texts; About is the key's.
     byId('info-items').replaceChildren(
-        menuItem(main.howtostart1Caption, 'howToStart', []),
-        ...HELP_ITEMS.map(([caption, language]) => menuItem(caption, 'help', [language])),
+        pageItem(main.howtostart1Caption, {pageHowToStart: ''}),
+        ...HELP_ITEMS.map(([caption, language]) => pageItem(caption, {pageHelp: language})),
         menuItem(main.aboutProgram1Caption, 'about', []));
 }
 
@@ -114,11 +140,25 @@ function renderActions(main) {
     advisor.title = main.advisor1Warning;
 }
 
-export function renderMain(main, ui) {
+// The page's own words in the language in use: the document's language and the captions
+// that the key's texts do not give.
+function renderPageTexts(page, texts) {
+    document.documentElement.lang = languageCode(page.languageIndex);
+    byId('menu-button').setAttribute('aria-label', texts.menu);
+    byId('menu').setAttribute('aria-label', texts.menu);
+    for (const close of document.querySelectorAll('[data-close-window], [data-close-menu].icon-button')) {
+        close.setAttribute('aria-label', texts.close);
+    }
+}
+
+export function renderMain(update, ui) {
+    const {main} = update.views;
+    const texts = pageTexts(update.page.languageIndex);
     document.title = main.caption.trim();
     setText('caption', main.caption.trim());
-    renderRows(main, ui);
-    renderResults(main, ui);
-    renderMenu(main);
+    renderPageTexts(update.page, texts);
+    renderRows(main, ui, texts);
+    renderResults(main, ui, texts);
+    renderMenu(main, update.page);
     renderActions(main);
 }
