@@ -100,11 +100,13 @@ RestSearchPlace FieldGuideFixture::placeInRestSearch(int item, const FieldGuideC
     RestSearchPlace place;
     place.kept = std::find(rest.begin(), rest.end(), fieldCase.species) != rest.end();
     // The advice names it either as a near miss or as removed only where the key records nothing.
-    const auto named = [&](const std::vector<NearMiss>& misses) {
-        return std::any_of(misses.begin(), misses.end(),
-                           [&](const NearMiss& miss) { return miss.species.name == fieldCase.species; });
-    };
-    place.nearMiss = named(state().advice.nearMisses) || named(state().advice.notExcluded);
+    for (const auto* misses : {&state().advice.nearMisses, &state().advice.notExcluded}) {
+        const auto miss = std::find_if(misses->begin(), misses->end(),
+                                       [&](const NearMiss& m) { return m.species.name == fieldCase.species; });
+        if (miss == misses->end()) continue;
+        place.nearMiss = true;
+        place.disagreements = miss->disagreements;
+    }
     return place;
 }
 

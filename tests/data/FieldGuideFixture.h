@@ -23,6 +23,7 @@ struct FirstKindPlace {
 struct RestSearchPlace {
     bool kept = false;      // still a rest species
     bool nearMiss = false;  // removed, but named by the advisor as nearly fitting
+    std::vector<Disagreement> disagreements;  // the advisor's reasons, for a near miss
 };
 
 // The bundled key's genus of a case file in the test's own working folder, opened as a user

@@ -46,6 +46,16 @@ void print(const std::string& label, const Tally& t) {
                 percentOf(t.kept, t.cases), percentOf(t.keptOrNearMiss, t.cases), t.dangerousFirstOrSecond, t.dangerous);
 }
 
+// What the user picked against what the key gives, so that a coder can look for sources.
+void printDisagreements(const std::vector<Disagreement>& disagreements) {
+    for (const Disagreement& d : disagreements) {
+        std::string given;
+        for (const std::string& state : d.given) given += (given.empty() ? "\"" : ", \"") + cp1252ToUtf8(state) + "\"";
+        std::printf("    %s: chose \"%s\"; the key gives %s\n", cp1252ToUtf8(d.character).c_str(),
+                    cp1252ToUtf8(d.chosenState).c_str(), given.empty() ? "nothing (not recorded)" : given.c_str());
+    }
+}
+
 // An address without its scheme, "www." and closing slash, so that the same page cited
 // under another spelling still counts as the same page.
 std::string pageOf(std::string address) {
@@ -131,7 +141,10 @@ TEST_F(IndependentCases, SpeciesDescribedByOtherSourcesAreFound) {
             const auto rest = placeInRestSearch(item, fieldCase, chosen);
             add(genus, first, rest), add(all, first, rest);
             if (!first.first()) std::printf("not first (%d ahead%s): %s %s\n", first.ahead, first.shared ? ", shared" : "", fieldCase.where.c_str(), name.c_str());
-            if (!rest.kept) std::printf("lost in the rest-species search%s: %s %s\n", rest.nearMiss ? " (near miss)" : "", fieldCase.where.c_str(), name.c_str());
+            if (!rest.kept) {
+                std::printf("lost in the rest-species search%s: %s %s\n", rest.nearMiss ? " (near miss)" : "", fieldCase.where.c_str(), name.c_str());
+                printDisagreements(rest.disagreements);
+            }
             if (toxicityOf(marks, code->second) >= Toxicity::Poisonous) {
                 ++genus.dangerous, ++all.dangerous;
                 const bool firstOrSecond = first.listed && first.ahead <= 1;
