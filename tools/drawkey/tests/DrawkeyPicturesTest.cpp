@@ -1,6 +1,8 @@
 // The character pictures fit the box the program shows them in, with every label whole,
 // for any number of states a character may have.
 #include "charpic.h"
+#include "picture_language.h"
+#include "stroke_font.h"
 #include "vocabulary.h"
 
 #include <QColor>
@@ -19,7 +21,7 @@ CharPicParams pictureOf(std::string_view kind, const QString& keyword, int panel
     CharPicParams picture;
     picture.character = 3;
     picture.kind = charPicKindNamed(kind);
-    for (int i = 0; i < panels; ++i) picture.panels.push_back({keyword, label, QColor()});
+    for (int i = 0; i < panels; ++i) picture.panels.push_back({keyword, label, QColor(), QString()});
     return picture;
 }
 
@@ -46,6 +48,37 @@ TEST(DrawkeyPictures, LabelThatCannotBeShownWholeIsReported) {
     ASSERT_FALSE(problems.isEmpty());
     EXPECT_TRUE(problems.front().contains("does not fit")) << problems.front().toStdString();
     EXPECT_FALSE(charPictureProblems(pictureOf("colour-scale", QStringLiteral("#FFFFFF"), 20, tooLong)).isEmpty());
+}
+
+// A letter the font lacks would be drawn as "?": the German and French letters are there,
+// others are reported before anything is drawn.
+TEST(DrawkeyPictures, LabelWithALetterTheFontLacksIsReported) {
+    for (const char* kind : {"ring", "colour-scale"}) {
+        const QString keyword = kind == std::string_view("ring") ? "none" : "#FFFFFF";
+        EXPECT_TRUE(charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("wei\u00DF, c\u0153ur, na\u00EFf"))).isEmpty())
+            << kind;
+        const QStringList problems = charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("\u0142upek")));
+        ASSERT_EQ(problems.size(), 3) << kind;
+        EXPECT_EQ(problems[0], QStringLiteral("label \"\u0142upek\" has letters the font cannot draw: \u0142"));
+    }
+}
+
+// Every language has its folder, its character file and the drawing's words, all drawable.
+TEST(DrawkeyPictures, DrawingWordsComeInEveryLanguage) {
+    QStringList folders, extensions;
+    for (const PictureLanguage& language : pictureLanguages()) {
+        folders << language.folder;
+        extensions << language.characterExtension;
+        for (const QString& word :
+             {language.spores, language.basidia, language.cystidia, language.hyphae, language.noDrawing}) {
+            EXPECT_FALSE(word.isEmpty()) << language.characterExtension.toStdString();
+            EXPECT_TRUE(lettersNotDrawn(word).isEmpty()) << word.toStdString();
+        }
+    }
+    EXPECT_EQ(folders, QStringList({"", "NL", "D", "F", "I", "S"}));
+    EXPECT_EQ(extensions, QStringList({".FEA", ".FEN", ".FED", ".FEF", ".FEI", ".FES"}));
+    EXPECT_EQ(pictureLanguages()[0].decimal(8.25), "8.3");
+    EXPECT_EQ(pictureLanguages()[3].decimal(12), "12,0");
 }
 
 QColor swatchPixel(const QString& notation, double acrossShare, double downShare) {
