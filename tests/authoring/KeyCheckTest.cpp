@@ -133,6 +133,8 @@ const DefectCase kDefects[] = {
      "genuslst.txt:91: error:", "too-many-genera", 1},
     {"DrawingThatDoesNotDecode", [](const TempFolder& f) { f.write("TESTGEN/TEBETASP.BMP", "BM not a bitmap"); },
      "TESTGEN/TEBETASP.BMP: error:", "picture-broken", 1},
+    {"LanguageDrawingThatDoesNotDecode", [](const TempFolder& f) { f.write("TESTGEN/s/TEBETASP.BMP", "BM not a bitmap"); },
+     "TESTGEN/s/TEBETASP.BMP: error:", "picture-broken", 1},
     {"SlideCutShort", [](const TempFolder& f) { f.write("TESTGEN/TEALPHAS.JPG", makeJpeg(8, 8).substr(0, 200)); },
      "TESTGEN/TEALPHAS.JPG: error:", "picture-broken", 1},
     {"DescriptionMissing", [](const TempFolder& f) { f.remove("TESTGEN/TEGAMMAS.TXT"); },

@@ -198,6 +198,60 @@ TEST_P(BrokenEntries, GenusFolderFiles) {
     EXPECT_EQ(snapshot(), noGenusFolder);
 }
 
+// A language's picture that is no readable file, or a language folder that is none, is
+// passed over for the common picture, without a message.
+TEST_P(BrokenEntries, LanguagePicturesFallBackToTheCommonOnes) {
+    start(1);
+    writeSample();
+    folder.write("InitS.Txt", numberedTexts());
+    folder.write("NoFigs.Jpg", test::makeJpeg(20, 10));
+    folder.write("TESTGEN/TGALPHA1.BMP", test::makeBitmap(30, 40));
+    folder.write("TESTGEN/TGALPHA1.JPG", test::makeJpeg(16, 8));
+    folder.write("TESTGEN/TstPic1.Jpg", test::makeJpeg(6, 6));
+    for (const char* name : {"S/NoFigs.Jpg", "TESTGEN/S/TGALPHA1.BMP", "TESTGEN/S/TGALPHA1.JPG", "TESTGEN/S/TstPic1.Jpg",
+                             "TESTGEN/S/TstPic2.Jpg"}) {
+        breakEntry(name);
+    }
+    const auto expectCommonPictures = [this] {
+        openGenus();
+        EXPECT_TRUE(messages.take().empty());
+        EXPECT_FALSE(main().rows[1].buttonEnabled);
+        program.ButtonClick(1);
+        ASSERT_TRUE(main().image1);
+        EXPECT_EQ(main().image1->width(), 6);
+        const auto drawingWidthOf = [this](const std::string& line, const std::string& sporePrint) {
+            pick(2, sporePrint);
+            program.Species1Click(lineOf(line));
+            EXPECT_TRUE(messages.take().empty());
+            return program.views().description.image1 ? program.views().description.image1->width() : 0;
+        };
+        EXPECT_EQ(drawingWidthOf("T.alpha", "white"), 30);
+        program.SlideClick();
+        EXPECT_TRUE(messages.take().empty());
+        ASSERT_TRUE(program.views().slide.image1);
+        EXPECT_EQ(program.views().slide.image1->width(), 16);
+        EXPECT_EQ(drawingWidthOf("T.gamma", "cream"), 20);  // the placeholder
+        program.CloseClick();
+    };
+    program.LanguageClick(6);
+    messages.take();
+    auto before = snapshot();
+    expectCommonPictures();
+    EXPECT_EQ(snapshot(), before);
+
+    // The language folders themselves are broken.
+    breakEntry("S");
+    if (GetParam().entry == Entry::Folder) {
+        fs::remove_all(folder.path() / "TESTGEN" / "S");
+        folder.write("TESTGEN/S", "a file");
+    } else {
+        breakEntry("TESTGEN/S");
+    }
+    before = snapshot();
+    expectCommonPictures();
+    EXPECT_EQ(snapshot(), before);
+}
+
 INSTANTIATE_TEST_SUITE_P(Entries, BrokenEntries,
                          ::testing::Values(BrokenEntry{Entry::Folder, "Is a directory", false},
                                            BrokenEntry{Entry::SelfLink, "Too many levels of symbolic links", true},
