@@ -19,6 +19,9 @@ cmake --build "$BUILD_DIR" -j "$JOBS"
 step "Running every test"
 (cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$JOBS")
 
+step "The key against descriptions it was not coded from (shares per genus)"
+(cd "$BUILD_DIR" && QT_QPA_PLATFORM=offscreen tests/data_check --gtest_filter='IndependentCases.*' --gtest_brief=1)
+
 step "Checking every file's licence and the package against Debian policy"
 (cd "$SPORIX_ROOT" && reuse lint)
 "$SPORIX_ROOT/scripts/check-policy.sh" "$BUILD_DIR"/package-test/sporix_*.deb

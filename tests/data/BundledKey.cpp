@@ -16,6 +16,11 @@ std::filesystem::path fromEnvironment(const char* variable, const char* builtIn)
 std::filesystem::path bundledKeyFolder() { return fromEnvironment("SPORIX_KEY_DIR", SPORIX_DATA_DIR); }
 std::filesystem::path fieldGuideFolder() { return fromEnvironment("SPORIX_FIELDGUIDE_DIR", SPORIX_FIELDGUIDE_DIR); }
 
+std::filesystem::path independentCaseFolder() {
+    return fromEnvironment("SPORIX_INDEPENDENT_DIR", SPORIX_INDEPENDENT_DIR);
+}
+std::filesystem::path sourcesFolder() { return fromEnvironment("SPORIX_SOURCES_DIR", SPORIX_SOURCES_DIR); }
+
 std::filesystem::path drawingParamsFolder() {
     return fromEnvironment("SPORIX_DRAWING_PARAMS_DIR", SPORIX_DRAWING_PARAMS_DIR);
 }

@@ -10,6 +10,10 @@ namespace sporix::test {
 std::filesystem::path bundledKeyFolder();
 // The field-guide cases: tests/data/fieldguide, or the folder named by SPORIX_FIELDGUIDE_DIR.
 std::filesystem::path fieldGuideFolder();
+// The independent cases: tests/data/independent, or the folder named by SPORIX_INDEPENDENT_DIR.
+std::filesystem::path independentCaseFolder();
+// The key's sources files: docs/sources, or the folder named by SPORIX_SOURCES_DIR.
+std::filesystem::path sourcesFolder();
 // The drawing parameters of the key's pictures: tools/drawkey/params, or the folder named by
 // SPORIX_DRAWING_PARAMS_DIR.
 std::filesystem::path drawingParamsFolder();
