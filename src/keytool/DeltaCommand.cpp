@@ -1,15 +1,16 @@
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "Arguments.h"
 #include "Cp1252.h"
+#include "DatasetFolder.h"
 #include "DeltaConversion.h"
+#include "DeltaReport.h"
 #include "DeltaText.h"
 #include "FindingReport.h"
 #include "GenusInstall.h"
+#include "InstalledKey.h"
 #include "KeyCheck.h"
+#include "KeyLanguageFiles.h"
 #include "KeyTool.h"
 #include "QtPictureProbe.h"
 #include "Usage.h"
@@ -19,32 +20,6 @@ namespace fs = std::filesystem;
 namespace sporix::keytool {
 
 namespace {
-
-// The files of a dataset, in the order their directives are best read.
-const char* const kDatasetFiles[] = {"specs", "chars", "cnotes", "items"};
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; });
-    return text;
-}
-
-// Each of the dataset's files, found by its name without extension, letter case aside.
-std::vector<authoring::delta::DatasetFile> readDatasetFiles(const fs::path& folder, std::ostream& err) {
-    std::vector<authoring::delta::DatasetFile> files;
-    std::error_code ec;
-    for (const char* wanted : kDatasetFiles) {
-        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-            if (!it->is_regular_file(ec) || lowerCase(it->path().stem().string()) != wanted) continue;
-            std::ifstream in(it->path(), std::ios::binary);
-            std::stringstream bytes;
-            if (!in || !(bytes << in.rdbuf()))
-                err << "sporix-key import-delta: cannot read " << it->path().string() << "\n";
-            files.push_back({it->path().filename().string(), bytes.str()});
-        }
-    }
-    return files;
-}
 
 std::string keyLetters(const std::string& text, std::size_t count) {
     std::string kept;
@@ -69,11 +44,31 @@ authoring::delta::ConversionOptions conversionOptions(const Arguments& arguments
     return options;
 }
 
+// The key must start once the genus is in: what it lacks is said before anything is
+// written, and copied from the installed key where the author asks for it.
+bool startFilesPresent(const WorkFolder& key, bool copy, Streams io) {
+    const auto missing = authoring::missingStartFiles(key);
+    if (missing.empty()) return true;
+    std::string names;
+    for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
+    const auto installed = installedKeyFolder();
+    if (copy && installed) return true;
+    io.err << "sporix-key import-delta: " << key.root().string() << " lacks " << names
+           << ", without which the program does not start from it or shows no picture for a species without a "
+              "drawing; nothing is written. "
+           << (installed ? "Add --with-language-files to copy the language files from " + installed->string() +
+                               ", or copy them yourself"
+                         : std::string("No installed key was found to copy them from: copy them from a key of the "
+                                       "program yourself"))
+           << "\n";
+    return false;
+}
+
 }  // namespace
 
 int runImportDelta(const std::vector<std::string>& words, Streams io) {
-    const Arguments arguments =
-        parseArguments(words, {}, {"--into", "--characters", "--genus-folder", "--name", "--code"});
+    const Arguments arguments = parseArguments(words, {"--json", "--with-language-files"},
+                                               {"--into", "--characters", "--genus-folder", "--name", "--code"});
     if (arguments.has("--help")) {
         io.out << kImportDeltaUsage;
         return kClean;
@@ -91,32 +86,49 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
                << kImportDeltaUsage;
         return kCannotRun;
     }
+    const WorkFolder key(arguments.option("--into"));
+    const bool copyLanguageFiles = arguments.has("--with-language-files");
+    if (!startFilesPresent(key, copyLanguageFiles, io)) return kCannotRun;
     const fs::path datasetFolder = arguments.positional.front();
-    const auto files = readDatasetFiles(datasetFolder, io.err);
-    const auto dataset = authoring::delta::readDataset(files);
-    for (const auto& problem : dataset.problems) {
-        io.err << (datasetFolder / problem.file).string() << ':' << problem.line
-               << ": warning: " << cp1252ToUtf8(problem.what) << "\n";
-    }
-    if (dataset.items.empty() || dataset.characters.empty()) {
-        io.err << "sporix-key import-delta: " << datasetFolder.string()
-               << " holds no character list or no item descriptions (files specs, chars, items)\n";
-        return kCannotRun;
-    }
+    const auto folder = authoring::delta::readDatasetFolder(datasetFolder);
+    const auto dataset = authoring::delta::readDataset(folder.files);
     auto options = conversionOptions(arguments, datasetFolder);
     options.characters = characters;
     const auto conversion = authoring::delta::convertDataset(dataset, options);
-    for (const std::string& skipped : conversion.skipped) io.err << "skipped " << cp1252ToUtf8(skipped) << "\n";
-    const WorkFolder key(arguments.option("--into"));
+    DeltaImportSummary summary{datasetFolder.string(), folder, dataset, conversion, {}};
+    const bool json = arguments.has("--json");
+    const auto refuse = [&](const std::string& why) {
+        writeImportText(summary, io.err);
+        io.err << "sporix-key import-delta: " << why << "; nothing is written\n";
+        if (json) writeImportJson(summary, nullptr, {arguments.option("--into"), true}, io.out);
+        return kCannotRun;
+    };
+    if (dataset.items.empty() || dataset.characters.empty())
+        return refuse(datasetFolder.string() +
+                      " holds no character list or no item descriptions (files specs, chars, items)");
+    if (conversion.rows.empty())
+        return refuse("none of the characters can be a row of the key (see the skipped above)");
     std::string why;
-    if (!authoring::delta::installGenus(key, conversion, why)) {
+    if (!authoring::delta::installGenus(key, conversion, why)) return refuse(why);
+    if (copyLanguageFiles &&
+        !authoring::copyLanguageFiles(WorkFolder(*installedKeyFolder()), key, summary.languageFilesCopied, why)) {
         io.err << "sporix-key import-delta: " << why << "\n";
         return kCannotRun;
     }
+    writeImportText(summary, io.err);
     io.err << cp1252ToUtf8(conversion.genus.folder) << ": " << conversion.rows.size() << " characters, "
-           << conversion.items.size() << " species written; checking the key\n";
+           << conversion.items.size() << " species written";
+    if (!conversion.skippedCharacters.empty() || !conversion.skippedItems.empty()) {
+        io.err << " (" << conversion.skippedCharacters.size() << " characters and " << conversion.skippedItems.size()
+               << " items skipped, listed above)";
+    }
+    io.err << "; checking the key\n";
     const auto report = authoring::checkKey(key, programPictureProbe(key));
-    writeTextReport(report, {arguments.option("--into"), true}, io.out);
+    if (json) {
+        writeImportJson(summary, &report, {arguments.option("--into"), true}, io.out);
+    } else {
+        writeTextReport(report, {arguments.option("--into"), true}, io.out);
+    }
     return report.findings.count(authoring::Severity::Error) > 0 ? kFindings : kClean;
 }
 

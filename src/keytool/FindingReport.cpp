@@ -14,6 +14,12 @@ std::string pathOf(const ReportStyle& style, const std::string& file) {
     return style.folder.back() == '/' ? style.folder + file : style.folder + "/" + file;
 }
 
+bool shown(const Finding& finding, const ReportStyle& style) {
+    return !(style.quiet && finding.severity == Severity::Note);
+}
+
+}  // namespace
+
 std::string jsonText(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -30,12 +36,6 @@ std::string jsonText(const std::string& text) {
     }
     return out + "\"";
 }
-
-bool shown(const Finding& finding, const ReportStyle& style) {
-    return !(style.quiet && finding.severity == Severity::Note);
-}
-
-}  // namespace
 
 void writeTextReport(const authoring::CheckReport& report, const ReportStyle& style, std::ostream& out) {
     for (const Finding& f : report.findings.all()) {

@@ -18,6 +18,9 @@ void writeTextReport(const authoring::CheckReport& report, const ReportStyle& st
 // The same as one JSON object.
 void writeJsonReport(const authoring::CheckReport& report, const ReportStyle& style, std::ostream& out);
 
+// A text as a JSON string, quotes included.
+std::string jsonText(const std::string& text);
+
 // Warnings become errors (for --strict), in the findings and in the summaries.
 void treatWarningsAsErrors(authoring::CheckReport& report);
 

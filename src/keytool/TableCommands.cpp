@@ -104,7 +104,9 @@ int runImport(const std::vector<std::string>& words, Streams io) {
         io.err << "sporix-key import: cannot read " << tableName << "\n";
         return kCannotRun;
     }
-    const auto imported = authoring::importGenusTable({*genus.characters, genus.read.characterCount}, table.str());
+    const auto current = command.folder->readAll(genus.speciesFileName);
+    const auto imported =
+        authoring::importGenusTable({*genus.characters, genus.read.characterCount}, table.str(), current.value_or(""));
     if (imported.problem) {
         io.err << tableName << ": " << describe(*imported.problem) << "; " << genus.speciesFileName
                << " is left as it was\n";
@@ -114,6 +116,7 @@ int runImport(const std::vector<std::string>& words, Streams io) {
         io.err << "sporix-key import: cannot write " << genus.speciesFileName << "; it is left as it was\n";
         return kCannotRun;
     }
+    for (const auto& note : imported.notes) io.err << tableName << ": " << describe(note) << "\n";
     io.err << genus.speciesFileName << ": " << imported.species << " species written\n";
     return kClean;
 }

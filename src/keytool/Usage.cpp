@@ -83,25 +83,33 @@ example:
 
 const char* const kImportDeltaUsage = R"(usage: sporix-key import-delta DATASET --into KEY [--characters LIST]
                               [--genus-folder NAME] [--name NAME] [--code XYZ]
+                              [--with-language-files] [--json]
 
 Converts the DELTA dataset in the folder DATASET (its specs, chars and items files,
-and cnotes where present) into a genus of the key in KEY: an entry of genuslst.txt,
-the English character file, the species file, and a description per item. Only
-unordered and ordered multistate characters become rows of the key (at most 42, at
-most 20 states); the others are listed as skipped and go into the descriptions.
-Then the key is checked as "sporix-key check" does.
+cnotes where present, and the files their INPUT FILE directives name; no other file)
+into a genus of the key in KEY: an entry of genuslst.txt, the English character file,
+the species file, and a description per item. Only unordered and ordered multistate
+characters become rows of the key (at most 42, at most 20 states), and at most 350
+items species; everything left out is listed per character and per item with why.
+Then the key is checked as "sporix-key check" does. A refused import writes nothing.
 
 options:
-  --characters LIST   the DELTA characters to take, e.g. 1-5,8,12 (default: all)
-  --genus-folder N    the genus's folder name (default: from DATASET, 8 characters)
-  --name N            the genus's display name (default: from DATASET)
-  --code XYZ          the genus's 3-character code (default: from the display name)
+  --characters LIST      the DELTA characters to take, e.g. 1-5,8,12 (default: all)
+  --genus-folder N       the genus's folder name, at most 8 characters (default: from
+                         DATASET)
+  --name N               the genus's display name (default: from DATASET)
+  --code XYZ             the genus's 3-character code (default: from the display name)
+  --with-language-files  copy the interface, help, accessible-name and advice texts and
+                         NoFigs.Jpg that KEY lacks from the installed key; without them
+                         the program does not start from KEY, and the import refuses
+  --json                 what was imported, left out and found by the check, as one
+                         JSON object
 
 exit status: 0 converted and checked without errors, 1 converted with errors in the
-check, 2 the dataset cannot be read or the genus cannot be written.
+check, 2 the dataset cannot be read or the genus cannot be written (nothing written).
 
 example:
-  sporix-key import-delta amanita-delta --into data --characters 1-30
+  sporix-key import-delta amanita-delta --into my-key --genus-folder AMANITA --with-language-files
 )";
 
 }  // namespace sporix::keytool

@@ -4,6 +4,8 @@
 // program, and every item stays a rest species while its own states are chosen.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "KeyFixture.h"
 #include "SmallKey.h"
 
@@ -108,6 +110,87 @@ TEST_F(DeltaImport, ChosenCharactersAndFaultsInTheDataset) {
         runTool({"import-delta", dataset.path().string(), "--into", folder.path().string(), "--genus-folder", "TWO"});
     EXPECT_EQ(again.status, 2);
     EXPECT_NE(again.err.find("already has a genus TWO"), std::string::npos) << again.err;
+}
+
+// Only the dataset's own files are read; a folder name whose files the program would cut
+// to one name is refused before anything is written, and so is a key the program could not
+// start from, until the language files are asked for.
+TEST_F(DeltaImport, OnlyTheDatasetFilesAndOnlyIntoAKeyThatStarts) {
+    TempFolder dataset;
+    dataset.write("chars", "*CHARACTER LIST #1. colour/ 1. red/ 2. blue/\n");
+    dataset.write("items", "*ITEM DESCRIPTIONS\n# Genus one/ 1,1\n# Genus two/ 1,2\n");
+    dataset.write("items.new", "*ITEM DESCRIPTIONS\n# Genus three/ 1,1\n");
+    const std::string into = folder.path().string();
+    const ToolRun tooLong =
+        runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GENUSFOLDER"});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_NE(tooLong.err.find("\"GENUSFOLDER.\" and \"GENUSFOLDER.\""), std::string::npos) << tooLong.err;
+    EXPECT_FALSE(folder.exists("genuslst.txt") || folder.exists("GENUSFOLDER") || folder.exists("GENUSFOLDER."));
+
+    const ToolRun run = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GEN"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(folder.read("GEN.SPE"), crlf({"GENUSONE*one", "A", "GENUSTWO*two", "B"}));
+    EXPECT_NE(run.err.find("passed over items.new"), std::string::npos) << run.err;
+
+    TempFolder bare;
+    const std::vector<std::string> words = {"import-delta", dataset.path().string(), "--into", bare.path().string()};
+    const ToolRun refused = runTool(words);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("lacks InitUK.Txt, NoFigs.Jpg"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--with-language-files"), std::string::npos) << refused.err;
+    EXPECT_TRUE(std::filesystem::is_empty(bare.path()));
+    std::vector<std::string> withFiles = words;
+    withFiles.push_back("--with-language-files");
+    const ToolRun started = runTool(withFiles);
+    EXPECT_EQ(started.status, 0) << started.err << started.out;
+    EXPECT_TRUE(bare.exists("InitUK.Txt") && bare.exists("AdviceS.Txt") && bare.exists("NoFigs.Jpg"));
+}
+
+// What the key cannot take is listed per character and item, in the summary and as JSON;
+// state texts that the cut to 25 bytes makes alike are told apart.
+TEST_F(DeltaImport, WhatIsLeftOutIsListed) {
+    TempFolder dataset;
+    dataset.write("chars",
+                  "*CHARACTER LIST #1. spores/ 1. smooth or finely warted, young/ 2. smooth or finely warted, old/\n"
+                  "#2. length/ um/\n*CHARACTER TYPES 2,RN\n");
+    std::string items = "*ITEM DESCRIPTIONS\n";
+    for (int i = 1; i <= 351; ++i) items += "# Genus s" + std::to_string(i) + "/ 1,1 2,8\n";
+    dataset.write("items", items + "# Genus extra/ 1,5\n");
+    const ToolRun run = runTool(
+        {"import-delta", dataset.path().string(), "--into", folder.path().string(), "--genus-folder", "GEN", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("skipped item 351 Genus s351: beyond the 350 species of a genus"), std::string::npos);
+    EXPECT_NE(run.err.find("skipped item 352 Genus extra"), std::string::npos);
+    EXPECT_NE(run.err.find("GEN: 1 characters, 350 species written (1 characters and 2 items skipped"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.out.find("\"skippedCharacters\": [\n  {\"number\": 2, \"name\": \"length\", \"why\": \"real numeric"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("{\"number\": 351, \"name\": \"Genus s351\""), std::string::npos);
+    EXPECT_NE(run.out.find("\"check\": {\"findings\""), std::string::npos);
+    const std::string characters = folder.read("GEN.FEA");
+    EXPECT_NE(characters.find(stateLine("smooth or finely warted,", 'A')), std::string::npos) << characters;
+    EXPECT_NE(characters.find(stateLine("smooth or finely warted 2", 'B')), std::string::npos) << characters;
+}
+
+// Files named by INPUT FILE are read; of two files that could both be the characters
+// neither is taken, and the import says which and writes nothing.
+TEST_F(DeltaImport, InputFileDirectivesAndAmbiguousNames) {
+    TempFolder dataset;
+    dataset.write("specs", "*INPUT FILE Descriptions\n");
+    dataset.write("chars.txt", "*CHARACTER LIST #1. colour/ 1. red/ 2. blue/\n");
+    dataset.write("descriptions", "*ITEM DESCRIPTIONS\n# Genus one/ 1,2\n");
+    const std::string into = folder.path().string();
+    const ToolRun run = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GEN"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(folder.read("GEN.SPE"), crlf({"GENUSONE*Genus one", "B"}));
+    dataset.write("chars.old", "*CHARACTER LIST #1. colour/ 1. blue/ 2. red/\n");
+    const ToolRun twice = runTool({"import-delta", dataset.path().string(), "--into", into, "--genus-folder", "GEN2"});
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("several files could hold the chars: chars.old chars.txt"), std::string::npos)
+        << twice.err;
+    EXPECT_FALSE(folder.exists("GEN2.SPE"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DeltaDataset.h"
+#include "DeltaText.h"
 
 namespace sporix::authoring::delta {
 namespace {
@@ -43,6 +44,32 @@ TEST(DeltaReader, ValuesWithCommentsPseudoValuesAndFaultsAtTheirLines) {
     EXPECT_EQ(dataset.problems[1].line, 5);  // "1" of a multistate character without a value
     EXPECT_EQ(dataset.problems[2].line, 6);  // state 4 of a character of 3
     EXPECT_TRUE(dataset.items[3].attributes.at(0).unknown);
+}
+
+// A "<" in a text opens a comment only at the start or after white space: "few (<3)"
+// stays text and the characters after it are read. One that never closes, or would run
+// over the next directive, is text with a warning. In values every "<" opens a comment,
+// and a "#" or "*" in it starts nothing.
+TEST(DeltaReader, LessThanInATextAndCommentsInValues) {
+    const Dataset dataset = read(
+        "*CHARACTER LIST #1. hosts/ 1. few (<3) families susceptible/ 2. many (>3) families/\n"
+        "#2. \\i{}spore\\i0{} wall <where <it is> seen>/ 1. smooth/ 2. \\b rough\\b0 /\n"
+        "#3. length <3 um/ 1. short/ 2. long/\n"
+        "*ITEM DESCRIPTIONS # A (<5 cm)/ 1,1<rarely (<3), see #2 *NOTES> 2,2\n# B/ 1,2 3,1\n");
+    ASSERT_EQ(dataset.characters.size(), 3u);
+    EXPECT_EQ(dataset.characters[0].states,
+              (std::vector<std::string>{"few (<3) families susceptible", "many (>3) families"}));
+    EXPECT_EQ(plainText(dataset.characters[1].feature), "spore wall");
+    EXPECT_EQ(plainText(dataset.characters[1].states[1]), "rough");
+    EXPECT_EQ(plainText(dataset.characters[2].feature), "length <3 um");
+    ASSERT_EQ(dataset.items.size(), 2u);
+    EXPECT_EQ(plainText(dataset.items[0].name), "A (<5 cm)");
+    ASSERT_EQ(dataset.items[0].attributes.size(), 2u);
+    EXPECT_EQ(dataset.items[0].attributes[0].states.at(0).comment, "rarely (<3), see #2 *NOTES");
+    EXPECT_EQ(dataset.items[1].attributes.size(), 2u);
+    ASSERT_EQ(dataset.problems.size(), 1u);
+    EXPECT_EQ(dataset.problems[0].line, 3);
+    EXPECT_NE(dataset.problems[0].what.find("never closes"), std::string::npos);
 }
 
 }  // namespace

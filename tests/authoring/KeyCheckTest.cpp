@@ -144,7 +144,8 @@ const DefectCase kDefects[] = {
      "TESTGEN.TOX:3: error:", "mark-no-species", 1},
     {"StateTextOverTwentyFive",
      [](const TempFolder& f) {
-         f.write("TESTGEN.FEA", firstCharacterAs({stateLine("red", 'R'), "green and yellow and brownG", stateLine("yellow", 'Y')}));
+         f.write("TESTGEN.FEA",
+                 firstCharacterAs({stateLine("red", 'R'), "green and yellow and brownG", stateLine("yellow", 'Y')}));
      },
      "TESTGEN.FEA:3: error:", "state-line-long", 1},
     {"SpeciesDisplayNameOverSixteen",
@@ -189,6 +190,16 @@ const DefectCase kDefects[] = {
     {"MarkLineWithLoneLineFeed",
      [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEGAMMAS caution\r\nTEALPHAS deadly\nTEBETASP poisonous\r\n"); },
      "TESTGEN.TOX:2: error:", "lone-lf", 1},
+    {"CodeTwiceInAValue", [](const TempFolder& f) { f.write("TESTGEN.SPE", smallSpeciesFile(1, 0, "G.G")); },
+     "TESTGEN.SPE:6: error:", "code-twice", 1},
+    {"StateTextsAlike",
+     [](const TempFolder& f) {
+         f.write("TESTGEN.FEA",
+                 firstCharacterAs({stateLine("red", 'R'), stateLine("green", 'G'), stateLine("red", 'Y')}));
+     },
+     "TESTGEN.FEA:4: error:", "state-text-twice", 1},
+    {"NoCharacters", [](const TempFolder& f) { f.write("TESTGEN.FEA", ""); }, "TESTGEN.FEA: error:", "no-characters",
+     1},
 };
 
 class KeyCheckDefect : public ::testing::TestWithParam<DefectCase> {};
@@ -241,6 +252,17 @@ TEST(KeyCheck, JsonHoldsTheSameFindings) {
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"errors\": 1,"), std::string::npos) << run.out;
+}
+
+// The program cuts a genus file's name to 12 bytes: the finding names what it looks for.
+TEST(KeyCheck, LongFolderNameFindingNamesTheFileLookedFor) {
+    SmallKey key;
+    key.folder.write("genuslst.txt", crlf({"Tst", "TESTGENUSXY", "Testgenus"}));
+    const ToolRun run = runTool({"check", key.path()});
+    EXPECT_NE(run.out.find("the program looks for \"TESTGENUSXY.\" instead of \"TESTGENUSXY.FEA\", and for the "
+                           "species file under the same name"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(KeyCheck, FolderThatCannotBeReadIsStatusTwo) {

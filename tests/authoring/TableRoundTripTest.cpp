@@ -116,5 +116,55 @@ TEST(TableRoundTrip, TableThatWouldBreakTheRecordsIsRefused) {
     EXPECT_EQ(key.folder.read("TESTGEN.SPE"), before);
 }
 
+// A row whose cells were cleared is skipped with a note, and the rows after it are written;
+// the species table ends only at the characters' table.
+TEST(TableRoundTrip, ClearedRowIsSkippedAndTheRestWritten) {
+    SmallKey key;
+    const ToolRun exported = runTool({"export", "TESTGEN", "--key", key.path()});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    std::string table = exported.out;
+    const auto beta = table.find("TEBETASP");
+    table.replace(beta, table.find('\n', beta) - beta, "\t\t\t\t");
+    key.folder.write("edited.tsv", table);
+    const ToolRun run =
+        runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("row 3, the row is empty; it is skipped"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("3 species written"), std::string::npos) << run.err;
+    std::string withoutBeta = smallSpeciesFile();
+    withoutBeta.erase(withoutBeta.find("TEBETASP"), withoutBeta.find("TEGAMMAS") - withoutBeta.find("TEBETASP"));
+    EXPECT_EQ(key.folder.read("TESTGEN.SPE"), withoutBeta);
+}
+
+// A state named twice would count twice in the score; a Windows-1252 table is refused for
+// its encoding; a display name's trailing blanks that the spreadsheet dropped are kept.
+TEST(TableRoundTrip, CellsThatWouldWriteAnotherRecord) {
+    SmallKey key;
+    std::string species = smallSpeciesFile();
+    species.replace(species.find("*alpha") + 6, 0, "  ");
+    key.folder.write("TESTGEN.SPE", species);
+    const std::string header = "code\tname\tCap colour\tSpore print\tTaste\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {header + "TEALPHAS\talpha\tred | red\twhite\tmild\n", "row 2, column 3, \"red\" is named twice"},
+        {header + "TEALPHAS\talpha\tred\twhite\tmild\nTEBETASP\tb\xEAta\tred\twhite\tmild\n",
+         "row 3, the table is not UTF-8 text"},
+    };
+    for (const auto& [table, refusal] : refused) {
+        key.folder.write("edited.tsv", table);
+        const ToolRun run =
+            runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(refusal), std::string::npos) << run.err;
+        EXPECT_EQ(key.folder.read("TESTGEN.SPE"), species);
+    }
+    key.folder.write("edited.tsv", header + "TEALPHAS\talpha\tred\twhite\tmild\n");
+    const ToolRun run =
+        runTool({"import", "TESTGEN", (key.folder.path() / "edited.tsv").string(), "--key", key.path()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("row 2, column 2, the display name \"alpha\" ended in blanks"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(key.folder.read("TESTGEN.SPE"), crlf({"TEALPHAS*alpha  ", "R", "A", "M"}));
+}
+
 }  // namespace
 }  // namespace sporix::test

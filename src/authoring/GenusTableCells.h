@@ -25,5 +25,7 @@ bool fitsCell(const std::string& text);
 std::optional<TableProblem> characterProblem(const TableGenus& genus);
 // "code", "name", then the character names (UTF-8).
 TableRow headerRow(const TableGenus& genus);
+// The header of the characters' table that follows the species' after an empty row.
+TableRow characterHeaderRow();
 
 }  // namespace sporix::authoring

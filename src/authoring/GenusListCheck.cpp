@@ -3,6 +3,7 @@
 #include <set>
 
 #include "ByteBuffer.h"
+#include "CharacterFilesCheck.h"
 #include "KeyText.h"
 #include "Limits.h"
 
@@ -11,7 +12,6 @@ namespace sporix::authoring {
 namespace {
 
 constexpr std::size_t kLinesPerGenus = 3;
-constexpr std::size_t kKeptFolderWidth = 8;  // the folder name and ".FEA" fill the 12 bytes of a file name
 
 void checkWidths(const std::vector<std::string>& lines, std::size_t first, const std::string& file,
                  Findings& findings) {
@@ -25,12 +25,15 @@ void checkWidths(const std::vector<std::string>& lines, std::size_t first, const
                              quoted(code.substr(0, kGenusCodeWidth)) + " to name the character pictures",
                          "keep the code to 3 characters");
     }
-    if (folderName.size() > kKeptFolderWidth) {
-        findings.error("folder-width", file, line(1),
-                       "folder name " + quoted(folderName) + " is longer than 8 bytes; the program looks for " +
-                           quoted(folderName.substr(0, kDataFileNameWidth)) + " instead of " +
-                           quoted(folderName + ".FEA"),
-                       "keep the folder name to 8 characters");
+    if (folderName.size() > kWholeFileNameFolderWidth) {
+        const GenusEntry entry{code, folderName, name};
+        const std::string characterFile = genusFileName(entry, ".FEA");
+        findings.error(
+            "folder-width", file, line(1),
+            "folder name " + quoted(folderName) + " is longer than 8 bytes; the program looks for " +
+                quoted(characterFile) + " instead of " + quoted(folderName + ".FEA") +
+                (characterFile == genusFileName(entry, ".SPE") ? ", and for the species file under the same name" : ""),
+            "keep the folder name to 8 characters");
     }
     if (name.size() > kGenusNameWidth) {
         findings.warning("genus-name-width", file, line(2),

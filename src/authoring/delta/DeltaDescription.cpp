@@ -43,7 +43,7 @@ std::string stateWords(const Character& c, const Attribute& attribute) {
 // The words of one attribute; empty when it says nothing.
 std::string valueWords(const Character& c, const Attribute& attribute) {
     std::string words;
-    const std::string plain = plainText(attribute.value);
+    const std::string plain = plainText(attribute.value, Comments::InValues);
     if (c.multistate() || plain == "V" || plain == "U" || plain == "-") {
         Attribute pseudo = attribute;
         pseudo.variable = pseudo.variable || plain == "V";
@@ -52,12 +52,12 @@ std::string valueWords(const Character& c, const Attribute& attribute) {
         words = stateWords(c, pseudo);
     } else if (c.type == CharacterType::Text) {
         // A text character's value is its comment, written right after the number.
-        const std::string value = commentsOf(attribute.value);
+        const std::string value = commentsOf(attribute.value, Comments::InValues);
         return attribute.comment + (attribute.comment.empty() || value.empty() ? "" : "; ") + value;
     } else {
         words = plain;
         if (!words.empty() && !plainText(c.units).empty()) words += " " + plainText(c.units);
-        const std::string comments = commentsOf(attribute.value);
+        const std::string comments = commentsOf(attribute.value, Comments::InValues);
         if (!comments.empty()) words += " (" + comments + ")";
     }
     if (!attribute.comment.empty()) words += (words.empty() ? "" : " ") + std::string("(") + attribute.comment + ")";
@@ -71,24 +71,9 @@ std::string featureName(const Character& character) {
     return plain.empty() ? commentsOf(character.feature) : plain;
 }
 
-std::string plainName(const std::string& itemName) {
-    std::string name;
-    const std::string plain = plainText(itemName);
-    for (std::size_t at = 0; at < plain.size(); ++at) {
-        if (plain[at] != '\\') {
-            name.push_back(plain[at]);
-            continue;
-        }
-        while (at + 1 < plain.size() && (isLetter(plain[at + 1]) || (plain[at + 1] >= '0' && plain[at + 1] <= '9')))
-            ++at;
-        if (plain.compare(at + 1, 2, "{}") == 0) at += 2;
-    }
-    return plainText(name);
-}
-
 std::vector<std::string> speciesNames(const std::vector<Item>& items) {
     std::vector<std::string> names;
-    for (const Item& item : items) names.push_back(plainName(item.name));
+    for (const Item& item : items) names.push_back(plainText(item.name));
     const bool sharedGenus =
         names.size() > 1 && std::all_of(names.begin(), names.end(), [&names](const std::string& n) {
             return n.find(' ') != std::string::npos && firstWord(n) == firstWord(names.front());
@@ -120,7 +105,7 @@ std::string uniqueSpeciesCode(const std::string& name, std::set<std::string>& ta
 }
 
 std::string describeItem(const Dataset& dataset, const Item& item) {
-    std::string text = plainName(item.name) + kLineEnd;
+    std::string text = plainText(item.name) + kLineEnd;
     const std::string comments = commentsOf(item.name);
     if (!comments.empty()) text += comments + kLineEnd;
     text += kLineEnd;

@@ -1,5 +1,7 @@
 #include "CharacterFilesCheck.h"
 
+#include <algorithm>
+
 #include "ByteBuffer.h"
 #include "KeyText.h"
 #include "Languages.h"
@@ -75,6 +77,23 @@ void checkStateLine(const LanguageFile& lf, int index, std::size_t slot, std::st
     codes.push_back(code);
 }
 
+// Two states of one text (often texts that were cut to 25 bytes) look alike in the
+// drop-down list, and a table cannot tell them apart.
+void checkStateText(const LanguageFile& lf, int index, std::size_t slot, std::vector<std::string>& texts,
+                    Findings& findings) {
+    const CharacterRow& row = (*lf.table)[static_cast<std::size_t>(index)];
+    if (!hasStateCode(row.slots[slot])) return;
+    const std::string text = withoutTrailingBlanks(stateText(row.slots[slot]));
+    if (std::find(texts.begin(), texts.end(), text) != texts.end()) {
+        findings.error("state-text-twice", lf.file,
+                       lf.read.startLines[static_cast<std::size_t>(index)] + 1 + static_cast<int>(slot),
+                       characterLabel(index, row) + ": the state text " + quoted(text) +
+                           " is used twice; the list shows two states alike",
+                       "make the first 25 bytes of every state text of a character differ");
+    }
+    texts.push_back(text);
+}
+
 void checkBlocks(const LanguageFile& lf, Findings& findings) {
     for (int index = 0; index < lf.read.characterCount; ++index) {
         const CharacterRow& row = (*lf.table)[static_cast<std::size_t>(index)];
@@ -87,8 +106,10 @@ void checkBlocks(const LanguageFile& lf, Findings& findings) {
                 "shorten the name");
         }
         std::string codes;
+        std::vector<std::string> texts;
         for (std::size_t slot = 0; slot < kMaxStates && row.slots[slot] != "."; ++slot) {
             checkStateLine(lf, index, slot, codes, findings);
+            checkStateText(lf, index, slot, texts, findings);
         }
     }
 }
@@ -177,6 +198,10 @@ GenusCharacters checkCharacterFiles(const WorkFolder& folder, const GenusEntry& 
         } else if (english.readable) {
             compareWithEnglish(*lf, english, languageName, findings);
         }
+    }
+    if (english.readable && english.read.characterCount == 0) {
+        findings.error("no-characters", english.file, 0, "the genus has no characters; nothing can be chosen in it",
+                       "write the characters and their states");
     }
     return english;
 }

@@ -48,6 +48,7 @@ struct Item {
     std::vector<Attribute> attributes;
     std::string file;
     int line = 0;
+    std::vector<int> byCharacter;  // an attribute's index by character number, -1 for none; made once read
     const Attribute* attribute(int character) const;
 };
 
@@ -62,6 +63,7 @@ struct Problem {
     std::string file;
     int line = 0;
     std::string what;
+    int item = 0;  // the item (1-based) whose value is in doubt; 0 for the dataset as a whole
 };
 
 struct Dataset {

@@ -29,7 +29,7 @@ std::optional<std::string> valueCell(const CharacterRow& character, const std::s
 }
 
 std::vector<TableRow> characterRows(const TableGenus& genus) {
-    std::vector<TableRow> rows = {{"number", "character", "state", "code"}};
+    std::vector<TableRow> rows = {characterHeaderRow()};
     for (int k = 0; k < genus.characterCount; ++k) {
         const CharacterRow& row = genus.characters[static_cast<std::size_t>(k)];
         for (const std::string& slot : row.slots) {

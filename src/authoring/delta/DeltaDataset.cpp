@@ -13,9 +13,10 @@ namespace {
 // What every reading of one directive needs: its file, for the lines of its problems.
 struct Source {
     const DatasetFile& file;
+    const LineIndex& lines;
     Dataset& dataset;
-    void problem(std::size_t offset, std::string what) const {
-        dataset.problems.push_back({file.name, lineAt(file.bytes, offset), std::move(what)});
+    void problem(std::size_t offset, std::string what, int item = 0) const {
+        dataset.problems.push_back({file.name, lines.lineAt(offset), std::move(what), item});
     }
 };
 
@@ -167,7 +168,7 @@ void readDependencies(const Source& source, Piece data) {
 }
 
 void readItems(const Source& source, Piece data) {
-    for (const Piece& block : splitAtMarks(data, '#')) {
+    for (const Piece& block : splitItems(data)) {
         if (source.dataset.items.size() == static_cast<std::size_t>(kMaxDeltaItems)) {
             source.problem(block.offset,
                            "more than " + std::to_string(kMaxDeltaItems) + " items; the rest is not read");
@@ -176,7 +177,7 @@ void readItems(const Source& source, Piece data) {
         const auto parts = splitParts(block);
         Item item;
         item.file = source.file.name;
-        item.line = lineAt(source.file.bytes, block.offset);
+        item.line = source.lines.lineAt(block.offset);
         item.name = parts.empty() ? std::string() : std::string(parts.front().text);
         if (plainText(item.name).empty()) {
             source.problem(block.offset, "an item starts with its name and \"/\", as in \"# Amanita muscaria/\"");
@@ -188,7 +189,8 @@ void readItems(const Source& source, Piece data) {
             std::string why;
             auto attribute = readAttribute(word.text, why);
             if (!attribute) {
-                source.problem(word.offset, item.name + ": " + why);
+                source.problem(word.offset, plainText(item.name) + ": " + why,
+                               static_cast<int>(source.dataset.items.size()) + 1);
                 continue;
             }
             item.attributes.push_back(std::move(*attribute));
@@ -221,6 +223,7 @@ void readDirective(const Source& source, const Directive& directive) {
             readItems(source, directive.data);
             break;
         case DirectiveKind::NumberOfCharacters:
+        case DirectiveKind::InputFile:
         case DirectiveKind::Other:
             break;
     }
@@ -232,17 +235,34 @@ void resolveStates(Dataset& dataset) {
     for (Character& character : dataset.characters) {
         if (character.stateCount == 0) character.stateCount = static_cast<int>(character.states.size());
     }
-    for (Item& item : dataset.items) {
+    for (std::size_t i = 0; i < dataset.items.size(); ++i) {
+        Item& item = dataset.items[i];
+        int most = 0;
+        for (const Attribute& attribute : item.attributes) most = std::max(most, attribute.character);
+        item.byCharacter.assign(static_cast<std::size_t>(most) + 1, -1);
+        for (std::size_t a = item.attributes.size(); a-- > 0;) {
+            item.byCharacter[static_cast<std::size_t>(item.attributes[a].character)] = static_cast<int>(a);
+        }
         for (Attribute& attribute : item.attributes) {
             const Character* character = dataset.character(attribute.character);
-            if (character == nullptr || !character->multistate()) continue;
+            if (character == nullptr) {
+                dataset.problems.push_back({item.file, item.line,
+                                            plainText(item.name) + ": character " +
+                                                std::to_string(attribute.character) +
+                                                " is not in the character list; its value is left out",
+                                            static_cast<int>(i) + 1});
+                continue;
+            }
+            if (!character->multistate()) continue;
             std::string why;
             if (!readStates(attribute, character->stateCount, why)) {
                 attribute.states.clear();
                 attribute.unknown = true;
-                dataset.problems.push_back(
-                    {item.file, item.line,
-                     plainText(item.name) + ": character " + std::to_string(attribute.character) + ": " + why});
+                dataset.problems.push_back({item.file, item.line,
+                                            plainText(item.name) + ": character " +
+                                                std::to_string(attribute.character) + ": " + why +
+                                                "; taken as not known",
+                                            static_cast<int>(i) + 1});
             }
         }
     }
@@ -251,6 +271,12 @@ void resolveStates(Dataset& dataset) {
 }  // namespace
 
 const Attribute* Item::attribute(int character) const {
+    if (!byCharacter.empty()) {
+        const int index = character >= 1 && static_cast<std::size_t>(character) < byCharacter.size()
+                              ? byCharacter[static_cast<std::size_t>(character)]
+                              : -1;
+        return index < 0 ? nullptr : &attributes[static_cast<std::size_t>(index)];
+    }
     const auto found = std::find_if(attributes.begin(), attributes.end(),
                                     [character](const Attribute& a) { return a.character == character; });
     return found == attributes.end() ? nullptr : &*found;
@@ -265,7 +291,11 @@ const Character* Dataset::character(int number) const {
 Dataset readDataset(const std::vector<DatasetFile>& files) {
     Dataset dataset;
     for (const DatasetFile& file : files) {
-        const Source source{file, dataset};
+        const LineIndex lines(file.bytes);
+        const Source source{file, lines, dataset};
+        for (const std::size_t at : unclosedComments(file.bytes)) {
+            source.problem(at, "this \"<\" opens a comment that never closes; it is read as text");
+        }
         for (const Directive& directive : splitDirectives(file.bytes)) readDirective(source, directive);
     }
     resolveStates(dataset);

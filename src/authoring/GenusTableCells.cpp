@@ -52,4 +52,6 @@ TableRow headerRow(const TableGenus& genus) {
     return header;
 }
 
+TableRow characterHeaderRow() { return {"number", "character", "state", "code"}; }
+
 }  // namespace sporix::authoring

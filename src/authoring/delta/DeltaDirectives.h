@@ -19,6 +19,7 @@ enum class DirectiveKind {
     CharacterList,
     ItemDescriptions,
     CharacterNotes,
+    InputFile,
 };
 
 struct Directive {
@@ -30,5 +31,8 @@ struct Directive {
 // blank (never inside a comment), then the control phrase of up to four upper-case
 // words, of which only the first three letters count.
 std::vector<Directive> splitDirectives(std::string_view file);
+
+// The files that the INPUT FILE directives of `file` name, in order.
+std::vector<std::string> inputFileNames(std::string_view file);
 
 }  // namespace sporix::authoring::delta

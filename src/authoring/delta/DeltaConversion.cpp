@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "Cp1252.h"
 #include "DeltaDescription.h"
 #include "DeltaText.h"
 #include "Limits.h"
@@ -31,7 +32,7 @@ const char* typeName(CharacterType type) {
 
 // The characters that become rows, in order; the others are told in `skipped`.
 std::vector<const Character*> chooseRows(const Dataset& dataset, const ConversionOptions& options,
-                                         std::vector<std::string>& skipped) {
+                                         std::vector<LeftOut>& skipped) {
     std::vector<int> wanted = options.characters;
     if (wanted.empty()) {
         for (const Character& c : dataset.characters) {
@@ -41,17 +42,19 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
     std::vector<const Character*> rows;
     for (const int number : wanted) {
         const Character* c = dataset.character(number);
-        const std::string label = "character " + std::to_string(number) + (c ? " " + featureName(*c) : "") + ": ";
+        const auto skip = [&](std::string why) {
+            skipped.push_back({number, c ? featureName(*c) : "", std::move(why)});
+        };
         if (c == nullptr) {
-            skipped.push_back(label + "not in the character list");
+            skip("not in the character list");
         } else if (!c->multistate()) {
-            skipped.push_back(label + typeName(c->type) + ", not multistate (it goes into the descriptions)");
+            skip(std::string(typeName(c->type)) + ", not multistate (it goes into the descriptions)");
         } else if (c->stateCount < 1 || c->stateCount > kMaxStates ||
                    static_cast<int>(c->states.size()) != c->stateCount) {
-            skipped.push_back(label + std::to_string(c->states.size()) + " states listed, " +
-                              std::to_string(c->stateCount) + " declared; the key takes 1 to 20");
+            skip(std::to_string(c->states.size()) + " states listed, " + std::to_string(c->stateCount) +
+                 " declared; the key takes 1 to 20");
         } else if (rows.size() == static_cast<std::size_t>(kMaxCharacters)) {
-            skipped.push_back(label + "beyond the 42 rows of the key");
+            skip("beyond the 42 rows of the key");
         } else {
             rows.push_back(c);
         }
@@ -59,10 +62,30 @@ std::vector<const Character*> chooseRows(const Dataset& dataset, const Conversio
     return rows;
 }
 
-std::string characterBlock(const Character& c) {
-    std::string block = cut(featureName(c), kSlotWidth) + kLineEnd;
+// The state texts cut to the key's 25 bytes, no two alike: a text that the cut makes equal
+// to another ends in its state number instead, since the program and the table tell the
+// states apart by their texts.
+std::vector<std::string> stateTexts(const Character& c, std::vector<std::string>& remarks) {
+    std::vector<std::string> texts;
     for (std::size_t s = 0; s < c.states.size(); ++s) {
-        std::string text = cut(plainText(c.states[s]), kStateTextWidth);
+        std::string text = withoutTrailingBlanks(cut(plainText(c.states[s]), kStateTextWidth));
+        if (std::find(texts.begin(), texts.end(), text) != texts.end()) {
+            const std::string number = " " + std::to_string(s + 1);
+            text = cut(text, kStateTextWidth - number.size()) + number;
+            remarks.push_back("character " + std::to_string(c.number) + " " + cp1252ToUtf8(featureName(c)) +
+                              ": state " + std::to_string(s + 1) +
+                              " is alike another in its first 25 bytes; written as \"" + cp1252ToUtf8(text) + "\"");
+        }
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+std::string characterBlock(const Character& c, std::vector<std::string>& remarks) {
+    std::string block = cut(featureName(c), kSlotWidth) + kLineEnd;
+    const auto texts = stateTexts(c, remarks);
+    for (std::size_t s = 0; s < texts.size(); ++s) {
+        std::string text = texts[s];
         text.resize(kStateTextWidth, ' ');
         block += text + kCodes[s] + kLineEnd;
     }
@@ -119,16 +142,21 @@ bool marksDoubt(const std::string& comment) {
 Conversion convertDataset(const Dataset& dataset, const ConversionOptions& options) {
     Conversion conversion;
     conversion.genus = {cut(options.code, kGenusCodeWidth), options.folder, cut(options.displayName, kGenusNameWidth)};
-    const auto rows = chooseRows(dataset, options, conversion.skipped);
+    const auto rows = chooseRows(dataset, options, conversion.skippedCharacters);
     for (const Character* c : rows) {
         conversion.rows.push_back(c->number);
-        conversion.characterFile += characterBlock(*c);
+        conversion.characterFile += characterBlock(*c, conversion.remarks);
     }
     const auto names = speciesNames(dataset.items);
     std::set<std::string> codes;
     for (std::size_t i = 0; i < dataset.items.size(); ++i) {
         const Item& item = dataset.items[i];
-        const std::string code = uniqueSpeciesCode(plainName(item.name), codes);
+        if (i >= static_cast<std::size_t>(kMaxSpecies)) {
+            conversion.skippedItems.push_back(
+                {static_cast<int>(i) + 1, plainText(item.name), "beyond the 350 species of a genus"});
+            continue;
+        }
+        const std::string code = uniqueSpeciesCode(plainText(item.name), codes);
         conversion.speciesFile += code + "*" + names[i] + kLineEnd;
         for (const Character* c : rows) conversion.speciesFile += valueLine(dataset, item, *c) + kLineEnd;
         conversion.items.push_back({code, describeItem(dataset, item)});

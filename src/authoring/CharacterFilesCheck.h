@@ -23,6 +23,11 @@ struct GenusCharacters {
     int stateLine(int index, std::size_t slot) const;
 };
 
+// The longest folder name whose files keep their whole names: it and ".FEA" fill the 12
+// bytes of a file name. A longer one loses the extension's letters, and from 11 bytes on
+// the character file and the species file share one name.
+inline constexpr std::size_t kWholeFileNameFolderWidth = 8;
+
 // The name the program gives a genus file: folder name and extension, cut to 12 bytes.
 std::string genusFileName(const GenusEntry& genus, const std::string& extension);
 

@@ -1,5 +1,7 @@
 #include "DeltaValues.h"
 
+#include <algorithm>
+
 #include "DeltaText.h"
 
 namespace sporix::authoring::delta {
@@ -10,17 +12,12 @@ namespace {
 std::vector<std::string_view> splitValue(std::string_view value, bool& together) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
-    for (std::size_t at = 0; at < value.size();) {
-        if (value[at] == '<') {
-            at = skipComment(value, at);
-            continue;
-        }
+    for (std::size_t at = 0; at < value.size(); at = stepOver(value, at, Comments::InValues)) {
         if (value[at] == '/' || value[at] == '&') {
             together = together || value[at] == '&';
             pieces.push_back(value.substr(start, at - start));
             start = at + 1;
         }
-        ++at;
     }
     pieces.push_back(value.substr(start));
     return pieces;
@@ -28,8 +25,8 @@ std::vector<std::string_view> splitValue(std::string_view value, bool& together)
 
 // One piece: a pseudo-value, a state or a range of states, with its comment.
 bool readPiece(std::string_view piece, Attribute& attribute, int stateCount, std::string& why) {
-    const std::string plain = plainText(piece);
-    const std::string comment = commentsOf(piece);
+    const std::string plain = plainText(piece, Comments::InValues);
+    const std::string comment = commentsOf(piece, Comments::InValues);
     if (plain == "V") attribute.variable = true;
     if (plain == "U") attribute.unknown = true;
     if (plain == "-") attribute.inapplicable = true;
@@ -60,8 +57,8 @@ std::optional<Attribute> readAttribute(std::string_view word, std::string& why) 
         return std::nullopt;
     }
     std::size_t at = digits;
-    while (at < word.size() && word[at] == '<') at = skipComment(word, at);
-    attribute.comment = commentsOf(word.substr(digits, at - digits));
+    while (at < word.size() && word[at] == '<') at = std::min(commentEnd(word, at), word.size());
+    attribute.comment = commentsOf(word.substr(digits, at - digits), Comments::InValues);
     if (at < word.size() && word[at] != ',') {
         why =
             "after the character number comes \",\" and the value, as in \"3,1/2\", not \"" + std::string(word) + "\"";

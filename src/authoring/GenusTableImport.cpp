@@ -1,9 +1,13 @@
 #include <algorithm>
+#include <map>
+
+#include "ByteBuffer.h"
 
 #include "Cp1252.h"
 #include "GenusTable.h"
 #include "GenusTableCells.h"
 #include "Limits.h"
+#include "SpeciesFile.h"
 
 namespace sporix::authoring {
 
@@ -68,9 +72,55 @@ std::optional<std::string> valueLine(const CharacterRow& character, const std::s
                   stateList(character) + ")";
             return std::nullopt;
         }
+        // The program's score counts a code as often as the line holds it.
+        if (line.find(*code) != std::string::npos) {
+            why = "\"" + cp1252ToUtf8(text) + "\" is named twice in the cell; name each state once";
+            return std::nullopt;
+        }
         line.push_back(*code);
     }
     return line;
+}
+
+// The offset of the first byte that does not belong to UTF-8 text, or npos.
+std::size_t firstNonUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || at + length > text.size()) return at;
+        for (std::size_t i = 1; i < length; ++i) {
+            if ((static_cast<unsigned char>(text[at + i]) >> 6) != 0x2) return at;
+        }
+        at += length;
+    }
+    return std::string_view::npos;
+}
+
+// The display names of the species file as it is, by species code.
+std::map<std::string, std::string> currentNames(const TableGenus& genus, std::string_view speciesFile) {
+    std::map<std::string, std::string> names;
+    if (speciesFile.empty()) return names;
+    ByteBuffer buffer(speciesFile);
+    SpeciesReader reader(buffer, {genus.characterCount, 0});
+    std::string line;
+    do {
+        reader.readLine(line);
+        if (line.size() > kSpeciesCodeWidth && line[kSpeciesCodeWidth] == '*')
+            names.emplace(std::string(speciesCode(line)), std::string(displayName(line)));
+        for (int k = 0; k < genus.characterCount; ++k) reader.readLine(line);
+    } while (!reader.atEnd());
+    return names;
+}
+
+// True when the species table ends at the empty row `r`: nothing but empty rows follows
+// before the end or the characters' table.
+bool tableEndsAt(const std::vector<TableRow>& rows, std::size_t r) {
+    while (r < rows.size() && emptyRow(rows[r])) ++r;
+    return r == rows.size() || rows[r] == characterHeaderRow();
 }
 
 std::optional<std::string> nameLine(const TableRow& row, std::string& why, int& column) {
@@ -93,16 +143,40 @@ std::optional<std::string> nameLine(const TableRow& row, std::string& why, int& 
     return line + "*" + *name;
 }
 
+// A spreadsheet may give a display name back without the blanks it ended in; the species
+// file keeps them, so that a table saved unchanged gives the same bytes.
+void keepTrailingBlanks(std::string& nameLine, const std::map<std::string, std::string>& current, int row,
+                        std::vector<TableProblem>& notes) {
+    const auto found = current.find(std::string(speciesCode(nameLine)));
+    if (found == current.end()) return;
+    const std::string& before = found->second;
+    const std::string name(displayName(nameLine));
+    if (before == name || before.rfind(name, 0) != 0 || before.find_first_not_of(' ', name.size()) != std::string::npos)
+        return;
+    nameLine += before.substr(name.size());
+    notes.push_back({row, 2, 0,
+                     "the display name \"" + cp1252ToUtf8(name) + "\" ended in blanks in the species file, which the " +
+                         "table lost; they are kept"});
+}
+
 }  // namespace
 
-TableImport importGenusTable(const TableGenus& genus, std::string_view table) {
+TableImport importGenusTable(const TableGenus& genus, std::string_view table, std::string_view current) {
     TableImport result;
     const auto refuse = [&result](int row, int column, std::string what) {
         result.problem = TableProblem{row, column, 0, std::move(what)};
         result.speciesFile.clear();
         return result;
     };
+    if (const std::size_t bad = firstNonUtf8(table); bad != std::string_view::npos) {
+        const int row =
+            1 + static_cast<int>(std::count(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(bad), '\n'));
+        return refuse(row, 0,
+                      "the table is not UTF-8 text (it may have been saved as Windows-1252); save it again as "
+                      "tab-separated text in UTF-8");
+    }
     const std::vector<TableRow> rows = parseTable(table);
+    const auto names = currentNames(genus, current);
     const TableRow header = headerRow(genus);
     if (rows.empty() || rows.front() != header) {
         return refuse(1, 0,
@@ -110,9 +184,14 @@ TableImport importGenusTable(const TableGenus& genus, std::string_view table) {
                           " character names of the key, as exported");
     }
     const std::size_t columns = header.size();
-    for (std::size_t r = 1; r < rows.size() && !emptyRow(rows[r]); ++r) {
+    for (std::size_t r = 1; r < rows.size(); ++r) {
         const TableRow& row = rows[r];
         const int rowNumber = static_cast<int>(r + 1);
+        if (emptyRow(row)) {
+            if (tableEndsAt(rows, r)) break;
+            result.notes.push_back({rowNumber, 0, 0, "the row is empty; it is skipped"});
+            continue;
+        }
         if (row.size() != columns) {
             return refuse(
                 rowNumber, 0,
@@ -120,8 +199,9 @@ TableImport importGenusTable(const TableGenus& genus, std::string_view table) {
         }
         std::string why;
         int column = 0;
-        const auto name = nameLine(row, why, column);
+        auto name = nameLine(row, why, column);
         if (!name) return refuse(rowNumber, column, why);
+        keepTrailingBlanks(*name, names, rowNumber, result.notes);
         result.speciesFile += *name + kLineEnd;
         for (int k = 0; k < genus.characterCount; ++k) {
             const auto line =

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CharacterFile.h"
 
@@ -36,12 +37,17 @@ struct TableExport {
 TableExport exportGenusTable(const TableGenus& genus, std::string_view speciesFile);
 
 // The species file (Windows-1252, CR LF) that a table exported as above, perhaps edited,
-// stands for. Refused at the first cell that the characters do not allow.
+// stands for. Refused at the first cell that the characters do not allow, at a state named
+// twice in a cell, and at a table that is not UTF-8. A row whose cells were all cleared is
+// skipped with a note; the species table ends at the end or at the characters' table.
+// `current` is the species file as it is: a display name that a spreadsheet gave back
+// without its trailing blanks keeps them, with a note.
 struct TableImport {
     std::string speciesFile;
     int species = 0;
     std::optional<TableProblem> problem;
+    std::vector<TableProblem> notes;  // what was written otherwise than the table has it
 };
-TableImport importGenusTable(const TableGenus& genus, std::string_view table);
+TableImport importGenusTable(const TableGenus& genus, std::string_view table, std::string_view current = {});
 
 }  // namespace sporix::authoring

@@ -13,10 +13,6 @@ namespace sporix::authoring::delta {
 // text characters often are ("<notes on the habitat>").
 std::string featureName(const Character& character);
 
-// An item's name without comments and without the formatting codes of DELTA's
-// descriptions ("\i{}", "\i0{}").
-std::string plainName(const std::string& itemName);
-
 // The display names of the items: their plain names, without the first word where all
 // items share it (the genus), cut to 45 bytes.
 std::vector<std::string> speciesNames(const std::vector<Item>& items);

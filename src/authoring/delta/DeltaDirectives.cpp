@@ -1,5 +1,6 @@
 #include "DeltaDirectives.h"
 
+#include <algorithm>
 #include <array>
 
 namespace sporix::authoring::delta {
@@ -23,6 +24,7 @@ const KnownPhrase kKnown[] = {
     {{"CHARACTER", "NOTES", nullptr, nullptr}, DirectiveKind::CharacterNotes},
     {{"IMPLICIT", "VALUES", nullptr, nullptr}, DirectiveKind::ImplicitValues},
     {{"DEPENDENT", "CHARACTERS", nullptr, nullptr}, DirectiveKind::DependentCharacters},
+    {{"INPUT", "FILE", nullptr, nullptr}, DirectiveKind::InputFile},
     {{"ITEM", "DESCRIPTIONS", nullptr, nullptr}, DirectiveKind::ItemDescriptions},
 };
 
@@ -54,24 +56,29 @@ DirectiveKind phraseKind(const std::vector<Piece>& words, std::size_t& taken) {
     return DirectiveKind::Other;
 }
 
-// The offsets of the "*" that start directives.
-std::vector<std::size_t> directiveStarts(std::string_view file) {
-    std::vector<std::size_t> starts;
-    for (std::size_t at = 0; at < file.size();) {
-        if (file[at] == '<') {
-            at = skipComment(file, at);
-            continue;
+// The "*" that starts the next directive at or after `from`, or the end. In item
+// descriptions a "<" after a value opens a comment, and a "*" in it starts nothing.
+std::size_t nextDirective(std::string_view file, std::size_t from, bool items) {
+    bool inName = false;
+    for (std::size_t at = from; at < file.size();) {
+        const char c = file[at];
+        const bool afterBlank = at == 0 || isBlank(file[at - 1]);
+        if (c == '*' && afterBlank) return at;
+        if (items && c == '#' && afterBlank) {
+            inName = true;
+        } else if (items && inName && c == '/' && (at + 1 == file.size() || isBlank(file[at + 1]))) {
+            inName = false;
         }
-        if (file[at] == '*' && (at == 0 || isBlank(file[at - 1]))) starts.push_back(at);
-        ++at;
+        at = stepOver(file, at, items && !inName ? Comments::InValues : Comments::InText);
     }
-    return starts;
+    return file.size();
 }
 
-Directive readDirective(std::string_view file, std::size_t start, std::size_t end) {
-    const Piece body{file.substr(start + 1, end - start - 1), start + 1};
+// The directive whose "*" is at `start`, its data up to the next one.
+Directive readDirective(std::string_view file, std::size_t start) {
+    const Piece body{file.substr(start + 1), start + 1};
     std::vector<Piece> words;
-    for (const Piece& word : splitWords(body)) {
+    for (const Piece& word : splitWords(body, Comments::InText, kMaxPhraseWords + 1)) {
         if (words.size() == kMaxPhraseWords || !isUpperWord(word.text)) break;
         words.push_back(word);
     }
@@ -79,6 +86,7 @@ Directive readDirective(std::string_view file, std::size_t start, std::size_t en
     Directive directive;
     directive.kind = phraseKind(words, taken);
     const std::size_t dataStart = taken == 0 ? body.offset : words[taken - 1].offset + words[taken - 1].text.size();
+    const std::size_t end = nextDirective(file, dataStart, directive.kind == DirectiveKind::ItemDescriptions);
     directive.data = {file.substr(dataStart, end - dataStart), dataStart};
     return directive;
 }
@@ -86,13 +94,23 @@ Directive readDirective(std::string_view file, std::size_t start, std::size_t en
 }  // namespace
 
 std::vector<Directive> splitDirectives(std::string_view file) {
-    const auto starts = directiveStarts(file);
     std::vector<Directive> directives;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : file.size();
-        directives.push_back(readDirective(file, starts[i], end));
+    for (std::size_t at = nextDirective(file, 0, false); at < file.size();) {
+        directives.push_back(readDirective(file, at));
+        const Piece& data = directives.back().data;
+        at = nextDirective(file, std::max(data.offset + data.text.size(), at + 1), false);
     }
     return directives;
+}
+
+std::vector<std::string> inputFileNames(std::string_view file) {
+    std::vector<std::string> names;
+    for (const Directive& directive : splitDirectives(file)) {
+        if (directive.kind != DirectiveKind::InputFile) continue;
+        const auto words = splitWords(directive.data, Comments::InText, 1);
+        if (!words.empty()) names.push_back(plainText(words.front().text));
+    }
+    return names;
 }
 
 }  // namespace sporix::authoring::delta

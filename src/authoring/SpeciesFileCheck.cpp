@@ -46,7 +46,8 @@ void checkNameLine(const SpeciesRecords& records, std::size_t r, std::map<std::s
                        "write the name after the \"*\"");
     } else if (name.size() > kResultNameWidth) {
         findings.warning("display-name-width", records.file, line,
-                         "display name " + quoted(name) + " is longer than " + std::to_string(kResultNameWidth) + " bytes; the result list cuts it",
+                         "display name " + quoted(name) + " is longer than " + std::to_string(kResultNameWidth) +
+                             " bytes; the result list cuts it",
                          "shorten the display name");
     }
     const auto [earlier, first] = codes.emplace(records.code(r), line);
@@ -80,6 +81,14 @@ void checkValueLine(const std::string& value, const CharacterRow& character, int
             "unknown-code", file, line,
             where + quoted(std::string(1, symbol)) + " in " + quoted(value) + " is no state code of the character",
             "use the codes " + quoted(codes) + ", or the line \"?\" alone when the state is not known");
+        return;
+    }
+    for (std::size_t at = 0; at < value.size(); ++at) {
+        if (value[at] == '.' || value.find(value[at], at + 1) == std::string::npos) continue;
+        findings.error("code-twice", file, line,
+                       where + "code " + quoted(std::string(1, value[at])) + " stands twice in " + quoted(value) +
+                           "; the program's score counts it, with its weight, each time",
+                       "write each code once");
         return;
     }
 }

@@ -20,6 +20,13 @@ struct ConvertedItem {
     std::string description;  // Windows-1252, CR LF
 };
 
+// A character or an item of the dataset that the key does not take, and why.
+struct LeftOut {
+    int number = 0;    // the DELTA character or item number
+    std::string name;  // Windows-1252, without comments
+    std::string why;   // UTF-8
+};
+
 // A DELTA dataset as a genus of the key: the genus list entry, the English character
 // file and the species file (Windows-1252, CR LF), a description per item, the character
 // notes, and what could not become a row of the key.
@@ -28,9 +35,11 @@ struct Conversion {
     std::string characterFile;
     std::string speciesFile;
     std::vector<ConvertedItem> items;
-    std::string notes;                 // the character notes, for the key author
-    std::vector<int> rows;             // the DELTA number of each character of the key
-    std::vector<std::string> skipped;  // UTF-8, one line per character left out, with why
+    std::string notes;                       // the character notes, for the key author
+    std::vector<int> rows;                   // the DELTA number of each character of the key
+    std::vector<LeftOut> skippedCharacters;  // not rows of the key (they go into the descriptions)
+    std::vector<LeftOut> skippedItems;       // not species of the genus
+    std::vector<std::string> remarks;        // UTF-8: what was written otherwise than the dataset has it
 };
 
 Conversion convertDataset(const Dataset& dataset, const ConversionOptions& options);
