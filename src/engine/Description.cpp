@@ -74,7 +74,8 @@ void showDrawing(Context& c) {
     const std::string path = speciesPicture(c, c.state.description.drawingFileName);
     auto& image = c.state.views.description.image1;
     const int language = c.state.settings.languageIndex;
-    image = c.pictures.load(c.folder.fileExists(path) ? path : pictureInLanguage(c.folder, kPlaceholderPicture, language));
+    image =
+        c.pictures.load(c.folder.fileExists(path) ? path : pictureInLanguage(c.folder, kPlaceholderPicture, language));
 }
 
 }  // namespace

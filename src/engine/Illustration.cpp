@@ -6,7 +6,8 @@ namespace sporix {
 
 std::string illustrationPath(const Context& c, int row) {
     const LoadedGenus& loaded = c.state.genus;
-    return pictureInLanguage(c.folder, loaded.folderPrefix + loaded.illustrationNames[static_cast<std::size_t>(row - 1)],
+    return pictureInLanguage(c.folder,
+                             loaded.folderPrefix + loaded.illustrationNames[static_cast<std::size_t>(row - 1)],
                              c.state.settings.languageIndex);
 }
 

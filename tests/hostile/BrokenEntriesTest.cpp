@@ -208,8 +208,8 @@ TEST_P(BrokenEntries, LanguagePicturesFallBackToTheCommonOnes) {
     folder.write("TESTGEN/TGALPHA1.BMP", test::makeBitmap(30, 40));
     folder.write("TESTGEN/TGALPHA1.JPG", test::makeJpeg(16, 8));
     folder.write("TESTGEN/TstPic1.Jpg", test::makeJpeg(6, 6));
-    for (const char* name : {"S/NoFigs.Jpg", "TESTGEN/S/TGALPHA1.BMP", "TESTGEN/S/TGALPHA1.JPG", "TESTGEN/S/TstPic1.Jpg",
-                             "TESTGEN/S/TstPic2.Jpg"}) {
+    for (const char* name : {"S/NoFigs.Jpg", "TESTGEN/S/TGALPHA1.BMP", "TESTGEN/S/TGALPHA1.JPG",
+                             "TESTGEN/S/TstPic1.Jpg", "TESTGEN/S/TstPic2.Jpg"}) {
         breakEntry(name);
     }
     const auto expectCommonPictures = [this] {

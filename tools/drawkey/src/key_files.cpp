@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QStringList>
 
-
 namespace {
 
 // Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned ones. The rest is Latin-1.

@@ -113,7 +113,8 @@ std::vector<LanguagePictures> labelGenus(const Options& options, const GenusPara
         pictures.charPics = labelledPictures(genus, *states, characterFile, paramsPath, problems);
         for (const CharPicParams& picture : *pictures.charPics)
             for (const QString& problem : charPictureProblems(picture))
-                problems << QStringLiteral("%1:%2: %3: %4").arg(paramsPath).arg(picture.line).arg(characterFile, problem);
+                problems
+                    << QStringLiteral("%1:%2: %3: %4").arg(paramsPath).arg(picture.line).arg(characterFile, problem);
         labelled.push_back(std::move(pictures));
     }
     return labelled;
@@ -137,7 +138,8 @@ bool drawLanguage(const GenusParams& genus, const QString& genusName, const QHas
     bool ok = true;
     for (const SpeciesParams& species : genus.species) {
         const QString title = genusName + QLatin1Char(' ') + names.value(species.code.toUpper(), species.code);
-        ok = save(writeInkBmp(drawPlate(species, title, language), folder.filePath(species.code + QLatin1String(".BMP")))) &&
+        ok = save(writeInkBmp(drawPlate(species, title, language),
+                              folder.filePath(species.code + QLatin1String(".BMP")))) &&
              ok;
         if (language.isCommon())
             ok = save(writeJpeg(drawSlide(species), folder.filePath(species.code + QLatin1String(".JPG")))) && ok;
@@ -173,8 +175,8 @@ bool drawPlaceholders(const QString& outFolder) {
     bool ok = true;
     for (const PictureLanguage& language : pictureLanguages()) {
         const auto folder = languageFolder(QDir(outFolder), language);
-        ok = folder && save(writeJpeg(drawNoFigs(language.noDrawing), folder->filePath(QStringLiteral("NoFigs.Jpg")))) &&
-             ok;
+        ok = folder &&
+             save(writeJpeg(drawNoFigs(language.noDrawing), folder->filePath(QStringLiteral("NoFigs.Jpg")))) && ok;
     }
     return ok;
 }

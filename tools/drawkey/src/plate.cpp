@@ -148,9 +148,9 @@ QString micronRange(const MicronRange& range, const PictureLanguage& language) {
 void drawFooter(QPainter& painter, const SpeciesParams& species, const PictureLanguage& language) {
     const double baseline = plateHeight - 12;
     drawScaleBar(painter, QPointF(margin + 4, baseline), platePixelsPerMicron, labelStyle, false);
-    const QString sizes = QStringLiteral("%1 %2 \u00D7 %3 \u00B5m")
-                              .arg(language.spores, micronRange(species.length, language),
-                                   micronRange(species.width, language));
+    const QString sizes =
+        QStringLiteral("%1 %2 \u00D7 %3 \u00B5m")
+            .arg(language.spores, micronRange(species.length, language), micronRange(species.width, language));
     drawText(painter, sizes, QPointF(plateWidth - margin - textWidth(sizes, noteStyle), baseline), noteStyle);
 }
 

@@ -25,11 +25,13 @@ TEST(DrawkeyParams, EveryStateOfTheCharacterNeedsItsPanelLabelledInTheLanguage) 
         "charpic;4;gill-spacing;crowded=crowded|distant=distant\n");
     ASSERT_TRUE(result.genus) << result.errors.join('\n').toStdString();
     QStringList errors;
-    const std::vector<QStringList> spanish = {{"convexo", "plano", "embudo", "umbonado"}, {"ausente", "membranoso"},
+    const std::vector<QStringList> spanish = {{"convexo", "plano", "embudo", "umbonado"},
+                                              {"ausente", "membranoso"},
                                               {"apretadas", "espaciadas", "distantes"}};
     const auto labelled = labelledPictures(*result.genus, spanish, "TESTGEN.FES", "TESTGEN.txt", errors);
     ASSERT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
-    EXPECT_TRUE(errors[0].startsWith("TESTGEN.txt:2: character 1 has 4 states in TESTGEN.FES")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].startsWith("TESTGEN.txt:2: character 1 has 4 states in TESTGEN.FES"))
+        << errors[0].toStdString();
     EXPECT_TRUE(errors[0].contains("the picture 3 panels")) << errors[0].toStdString();
     EXPECT_TRUE(errors[1].startsWith("TESTGEN.txt:5: TESTGEN.FES has 3 characters, no character 4"))
         << errors[1].toStdString();
@@ -39,7 +41,8 @@ TEST(DrawkeyParams, EveryStateOfTheCharacterNeedsItsPanelLabelledInTheLanguage) 
     EXPECT_EQ(labelled[0].panels[1].keyword, "membranous");
 
     errors.clear();
-    const std::vector<QStringList> english = {{"convex", "flat", "funnel"}, {"absent", "present"}, {}, {"close", "far"}};
+    const std::vector<QStringList> english = {
+        {"convex", "flat", "funnel"}, {"absent", "present"}, {}, {"close", "far"}};
     EXPECT_EQ(labelledPictures(*result.genus, english, "TESTGEN.FEA", "TESTGEN.txt", errors).size(), 3u);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

@@ -55,7 +55,8 @@ TEST(DrawkeyPictures, LabelThatCannotBeShownWholeIsReported) {
 TEST(DrawkeyPictures, LabelWithALetterTheFontLacksIsReported) {
     for (const char* kind : {"ring", "colour-scale"}) {
         const QString keyword = kind == std::string_view("ring") ? "none" : "#FFFFFF";
-        EXPECT_TRUE(charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("wei\u00DF, c\u0153ur, na\u00EFf"))).isEmpty())
+        EXPECT_TRUE(charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("wei\u00DF, c\u0153ur, na\u00EFf")))
+                        .isEmpty())
             << kind;
         const QStringList problems = charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("\u0142upek")));
         ASSERT_EQ(problems.size(), 3) << kind;
