@@ -64,22 +64,13 @@ TEST(DrawkeyPictures, LabelWithALetterTheFontLacksIsReported) {
     }
 }
 
-// Every language has its folder, its character file and the drawing's words, all drawable.
+// A drawing's words exist in every language, in letters the font draws.
 TEST(DrawkeyPictures, DrawingWordsComeInEveryLanguage) {
-    QStringList folders, extensions;
-    for (const PictureLanguage& language : pictureLanguages()) {
-        folders << language.folder;
-        extensions << language.characterExtension;
+    for (const PictureLanguage& language : pictureLanguages())
         for (const QString& word :
-             {language.spores, language.basidia, language.cystidia, language.hyphae, language.noDrawing}) {
-            EXPECT_FALSE(word.isEmpty()) << language.characterExtension.toStdString();
-            EXPECT_TRUE(lettersNotDrawn(word).isEmpty()) << word.toStdString();
-        }
-    }
-    EXPECT_EQ(folders, QStringList({"", "NL", "D", "F", "I", "S"}));
-    EXPECT_EQ(extensions, QStringList({".FEA", ".FEN", ".FED", ".FEF", ".FEI", ".FES"}));
-    EXPECT_EQ(pictureLanguages()[0].decimal(8.25), "8.3");
-    EXPECT_EQ(pictureLanguages()[3].decimal(12), "12,0");
+             {language.spores, language.basidia, language.cystidia, language.hyphae, language.noDrawing})
+            EXPECT_TRUE(!word.isEmpty() && lettersNotDrawn(word).isEmpty())
+                << language.characterExtension.toStdString() << ": \"" << word.toStdString() << "\"";
 }
 
 QColor swatchPixel(const QString& notation, double acrossShare, double downShare) {
