@@ -1,10 +1,11 @@
 // The file of marks: whatever it holds, every entry has a code of a bounded size and a known
-// mark, no code is marked twice, and the entries written back one per CR LF line read the
-// same again.
+// mark, no code is marked twice, every confusion names two different codes of the species
+// code's width, and the entries written back one per CR LF line read the same again.
 #include <set>
 
 #include "ByteBuffer.h"
 #include "FuzzSupport.h"
+#include "Limits.h"
 #include "ToxicityFile.h"
 
 using namespace sporix;
@@ -26,6 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "the mark of " + entry.speciesCode + " is not found");
         previousLine = entry.line;
         written += entry.speciesCode + " " + toxicityWord(entry.mark) + "\r\n";
+    }
+    for (const ToxicityConfusion& confusion : read.confusions) {
+        fuzz::require(confusion.speciesCode.size() == kSpeciesCodeWidth && confusion.takenFor.size() == kSpeciesCodeWidth,
+                      "a confusion of codes that are not 8 bytes");
+        fuzz::require(confusion.speciesCode != confusion.takenFor, "a species taken for itself");
     }
     for (const ToxicityProblem& problem : read.problems) {
         fuzz::require(problem.line >= 1 && problem.line <= kMaxToxicityLines + 1,

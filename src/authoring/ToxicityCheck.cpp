@@ -9,25 +9,32 @@
 
 namespace sporix::authoring {
 
-void checkToxicityFile(const WorkFolder& folder, const GenusEntry& genus, const SpeciesRecords& records,
-                       Findings& findings) {
-    const std::string name = genusFileName(genus, ".TOX");
-    if (!folder.find(name)) return;
-    const auto bytes = readKeyFile(folder, name, {Severity::Error, "the marks file", ""}, findings);
-    if (!bytes) return;
-    const std::string file = shownName(folder, name);
-    checkLineEnds(keyLines(*bytes), file, findings);
-    ByteBuffer buffer(*bytes);
-    const ToxicityFileRead read = readToxicityFile(buffer);
-    for (const ToxicityProblem& problem : read.problems) {
-        findings.error("mark-refused", file, problem.line, problem.what,
-                       "write one species per line: its code, blanks, and deadly, poisonous or caution");
+namespace {
+
+const char* findingOf(ToxicityProblemKind kind) {
+    switch (kind) {
+        case ToxicityProblemKind::ConfusionLine:
+            return "confusion-refused";
+        case ToxicityProblemKind::SelfConfusion:
+            return "confusion-self";
+        case ToxicityProblemKind::MarkLine:
+            break;
     }
+    return "mark-refused";
+}
+
+std::vector<int> recordLines(const SpeciesRecords& records, const std::string& code) {
+    std::vector<int> lines;
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        if (records.code(r) == code) lines.push_back(records.lines[r]);
+    }
+    return lines;
+}
+
+void checkMarks(const ToxicityFileRead& read, const SpeciesRecords& records, const std::string& file,
+                Findings& findings) {
     for (const ToxicityEntry& entry : read.entries) {
-        std::vector<int> lines;
-        for (std::size_t r = 0; r < records.size(); ++r) {
-            if (records.code(r) == entry.speciesCode) lines.push_back(records.lines[r]);
-        }
+        const std::vector<int> lines = recordLines(records, entry.speciesCode);
         if (lines.empty()) {
             findings.error("mark-no-species", file, entry.line,
                            "no species of the genus has the code " + quoted(entry.speciesCode) + "; the mark " +
@@ -40,6 +47,48 @@ void checkToxicityFile(const WorkFolder& folder, const GenusEntry& genus, const 
                              "give each species its own code");
         }
     }
+}
+
+// A confusion counts only between two species of the genus, and only the advice on a deadly
+// or poisonous species names it.
+void checkConfusions(const ToxicityFileRead& read, const SpeciesRecords& records, const std::string& file,
+                     Findings& findings) {
+    for (const ToxicityConfusion& confusion : read.confusions) {
+        for (const std::string* code : {&confusion.speciesCode, &confusion.takenFor}) {
+            if (recordLines(records, *code).empty()) {
+                findings.error("confusion-no-species", file, confusion.line,
+                               "no species of the genus has the code " + quoted(*code) + "; the confusion names nothing",
+                               "use the first 8 bytes of the species' name line; both species belong to this genus");
+            }
+        }
+        if (toxicityOf(read, confusion.speciesCode) < Toxicity::Poisonous) {
+            findings.warning("confusion-not-dangerous", file, confusion.line,
+                             "species " + quoted(confusion.speciesCode) +
+                                 " is not marked deadly or poisonous; the advisor names none of its confusions",
+                             "mark it, or leave the confusion out");
+        }
+    }
+}
+
+}  // namespace
+
+void checkToxicityFile(const WorkFolder& folder, const GenusEntry& genus, const SpeciesRecords& records,
+                       Findings& findings) {
+    const std::string name = genusFileName(genus, ".TOX");
+    if (!folder.find(name)) return;
+    const auto bytes = readKeyFile(folder, name, {Severity::Error, "the marks file", ""}, findings);
+    if (!bytes) return;
+    const std::string file = shownName(folder, name);
+    checkLineEnds(keyLines(*bytes), file, findings);
+    ByteBuffer buffer(*bytes);
+    const ToxicityFileRead read = readToxicityFile(buffer);
+    for (const ToxicityProblem& problem : read.problems) {
+        findings.error(findingOf(problem.kind), file, problem.line, problem.what,
+                       "write one species per line: its code, blanks, and deadly, poisonous or caution; or its "
+                       "code, taken-for and the code of another species");
+    }
+    checkMarks(read, records, file, findings);
+    checkConfusions(read, records, file, findings);
 }
 
 }  // namespace sporix::authoring

@@ -6,49 +6,12 @@
 #include "BestCharacters.h"
 #include "FirstPlace.h"
 #include "Limits.h"
+#include "LookAlikes.h"
 #include "NameCollation.h"
 
 namespace sporix {
 
 namespace {
-
-using Candidates = std::vector<const AdviceRecord*>;
-
-bool isDangerous(Toxicity mark) { return mark >= Toxicity::Poisonous; }
-
-// The states the key gives in a value line, each once; "." and "?" name none.
-std::vector<std::string> givenStates(const AdviceCharacter& character, std::string_view value) {
-    std::vector<std::string> given;
-    for (const char symbol : value) {
-        std::string text = character.stateText(symbol);
-        if (!text.empty() && std::find(given.begin(), given.end(), text) == given.end())
-            given.push_back(std::move(text));
-    }
-    return given;
-}
-
-// Whether the species lacks the state chosen for character i, as the rest-species search tests it.
-bool disagreesAt(const AdviceInput& input, const AdviceRecord& record, std::size_t i) {
-    const char code = input.searchKey[i];
-    return code != ' ' && !input.shows(input.value(record, i), code);
-}
-
-std::vector<Disagreement> disagreementsOf(const AdviceInput& input, const AdviceRecord& record) {
-    std::vector<Disagreement> found;
-    for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
-        if (!disagreesAt(input, record, i)) continue;
-        const AdviceCharacter& character = input.characters[i];
-        found.push_back({static_cast<int>(i) + 1, character.name, character.stateText(input.searchKey[i]),
-                         givenStates(character, input.value(record, i))});
-    }
-    return found;
-}
-
-int disagreementCount(const AdviceInput& input, const AdviceRecord& record) {
-    int count = 0;
-    for (std::size_t i = 0; i < input.searchKey.size(); ++i) count += disagreesAt(input, record, i) ? 1 : 0;
-    return count;
-}
 
 struct Missed {
     const AdviceRecord* record;
@@ -56,65 +19,82 @@ struct Missed {
     std::string collationKey;  // made once: a name is compared many times
 };
 
-// Every species the rest-species search removed that disagrees with one or two of the
-// choices, those with one first, each group in the order of the rest-species list. Only
-// the first `shown` are put in order: the names' collation is the costly part.
-std::vector<Missed> allNearMisses(const AdviceInput& input, std::size_t shown) {
-    std::vector<Missed> missed;
+// The species the rest-species search removed: those that disagree with one or two of the
+// choices where the key records a state, and those it removed only where it records none.
+struct AllMissed {
+    std::vector<Missed> near;
+    std::vector<Missed> notExcluded;
+};
+
+AllMissed allMissed(const AdviceInput& input) {
+    AllMissed missed;
     for (const AdviceRecord& record : input.records) {
         if (record.rest || record.species.name.empty()) continue;
-        const int count = disagreementCount(input, record);
-        if (count >= 1 && count <= kMaxDisagreements)
-            missed.push_back({&record, count, collationPrimaryKey(record.species.name)});
+        int count = 0;
+        bool unrecordedOnly = true;
+        for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
+            const char code = input.searchKey[i];
+            const std::string_view value = input.value(record, i);
+            if (code == ' ' || input.shows(value, code)) continue;
+            ++count;
+            const AdviceCharacter& character = input.characters[i];
+            unrecordedOnly = unrecordedOnly && std::none_of(value.begin(), value.end(), [&character](char symbol) {
+                                 return character.hasState(symbol);
+                             });
+        }
+        if (count == 0) continue;
+        if (unrecordedOnly) {
+            missed.notExcluded.push_back({&record, count, collationPrimaryKey(record.species.name)});
+        } else if (count <= kMaxDisagreements) {
+            missed.near.push_back({&record, count, collationPrimaryKey(record.species.name)});
+        }
     }
+    return missed;
+}
+
+// Those with fewer disagreements first, each group in the order of the rest-species list;
+// only the first `shown` are put in order: the names' collation is the costly part.
+void orderFirst(std::vector<Missed>& missed, std::size_t shown) {
     const auto first = missed.begin() + static_cast<std::ptrdiff_t>(std::min(shown, missed.size()));
     std::partial_sort(missed.begin(), first, missed.end(), [](const Missed& a, const Missed& b) {
         if (a.disagreements != b.disagreements) return a.disagreements < b.disagreements;
         if (a.collationKey != b.collationKey) return a.collationKey < b.collationKey;
         return collatesBefore(a.record->species.name, b.record->species.name);
     });
-    return missed;
 }
 
-class LookAlikes {
-public:
-    explicit LookAlikes(const AdviceInput& input) : input_(input) {}
-
-    void add(const AdviceRecord& record, LookAlikeReason reason, int pointsBehind = 0) {
-        if (!isDangerous(record.species.mark)) return;
-        found_.push_back({record.species, reason, pointsBehind, disagreementsOf(input_, record)});
+std::vector<NearMiss> shownMisses(const AdviceInput& input, std::vector<Missed>& missed) {
+    orderFirst(missed, kMaxNearMisses);
+    std::vector<NearMiss> shown;
+    for (std::size_t k = 0; k < missed.size() && k < kMaxNearMisses; ++k) {
+        shown.push_back({missed[k].record->species, disagreementsOf(input, *missed[k].record)});
     }
-    // The most dangerous first, then the closest to the user's choices.
-    std::vector<LookAlike> ordered() {
-        std::stable_sort(found_.begin(), found_.end(), [](const LookAlike& a, const LookAlike& b) {
-            if (a.species.mark != b.species.mark) return a.species.mark > b.species.mark;
-            if (a.differences.size() != b.differences.size()) return a.differences.size() < b.differences.size();
-            return collatesBefore(a.species.name, b.species.name);
-        });
-        if (found_.size() > kMaxLookAlikes) found_.resize(kMaxLookAlikes);
-        return std::move(found_);
-    }
+    return shown;
+}
 
-private:
-    const AdviceInput& input_;
-    std::vector<LookAlike> found_;
-};
+// The dangerous species among those that fit lead the advice; the others close to them follow.
+void warnOfDanger(const AdviceInput& input, const Candidates& fitting, LookAlikeReason reason, LookAlikes& lookAlikes,
+                  Advice& advice) {
+    LookAlikes answers(input);
+    for (const AdviceRecord* record : fitting) answers.add(*record, reason);
+    addDocumentedConfusions(input, fitting, answers, lookAlikes);
+    advice.dangerousAnswers = answers.ordered(fitting.size());
+    advice.lookAlikes = lookAlikes.ordered(kMaxLookAlikes);
+}
 
 void adviseOnRestSpecies(const AdviceInput& input, const Candidates& named, bool anyChosen, Advice& advice) {
     Candidates rest;
     std::copy_if(named.begin(), named.end(), std::back_inserter(rest), [](const AdviceRecord* r) { return r->rest; });
     advice.bestCharacters = bestCharacters(input, rest);
-    const std::vector<Missed> missed = allNearMisses(input, kMaxNearMisses);
-    for (std::size_t k = 0; k < missed.size() && k < kMaxNearMisses; ++k) {
-        advice.nearMisses.push_back({missed[k].record->species, disagreementsOf(input, *missed[k].record)});
-    }
-    // A dangerous species that is itself the only one left is the answer, not a look-alike.
-    const bool answerIsDangerous = rest.size() == 1 && isDangerous(rest.front()->species.mark);
-    if (!anyChosen || answerIsDangerous) return;
+    AllMissed missed = allMissed(input);
+    advice.notExcluded = shownMisses(input, missed.notExcluded);
+    advice.nearMisses = shownMisses(input, missed.near);
+    if (!anyChosen) return;
     LookAlikes lookAlikes(input);
-    for (const AdviceRecord* record : rest) lookAlikes.add(*record, LookAlikeReason::RestSpecies);
-    for (const Missed& near : missed) lookAlikes.add(*near.record, LookAlikeReason::NearMiss);
-    advice.lookAlikes = lookAlikes.ordered();
+    for (const Missed& near : missed.notExcluded) lookAlikes.add(*near.record, LookAlikeReason::NotExcluded);
+    for (const Missed& near : missed.near) lookAlikes.add(*near.record, LookAlikeReason::NearMiss);
+    const auto reason = rest.size() == 1 ? LookAlikeReason::Answer : LookAlikeReason::RestSpecies;
+    warnOfDanger(input, rest, reason, lookAlikes, advice);
 }
 
 void adviseOnAllSpecies(const AdviceInput& input, const Candidates& named, bool anyChosen, Advice& advice) {
@@ -134,17 +114,18 @@ void adviseOnAllSpecies(const AdviceInput& input, const Candidates& named, bool 
     };
     const int firstPercent = ranked[0].percent;
     Candidates candidates;
+    Candidates first;  // all that share the first place
     for (std::size_t k = 0; k < listed && ranked[k].percent >= firstPercent - kCandidateWindow; ++k) {
         candidates.push_back(&recordAt(k));
+        if (ranked[k].percent == firstPercent) first.push_back(&recordAt(k));
     }
     advice.bestCharacters = bestCharacters(input, candidates);
-    advice.firstPlace = firstPlaceOf(input, scores);
-    if (isDangerous(recordAt(0).species.mark)) return;
+    advice.firstPlace = firstPlaceOf(input, scores, static_cast<int>(listed), static_cast<int>(first.size()));
     LookAlikes lookAlikes(input);
-    for (std::size_t k = 1; k < listed && ranked[k].percent >= firstPercent - kLookAlikeWindow; ++k) {
+    for (std::size_t k = first.size(); k < listed && ranked[k].percent >= firstPercent - kLookAlikeWindow; ++k) {
         lookAlikes.add(recordAt(k), LookAlikeReason::CloseBehind, firstPercent - ranked[k].percent);
     }
-    advice.lookAlikes = lookAlikes.ordered();
+    warnOfDanger(input, first, LookAlikeReason::Answer, lookAlikes, advice);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ inline constexpr int kMaxDisagreements = 2;  // a near miss disagrees with one o
 inline constexpr int kCandidateWindow = 15;  // first kind: listed species this close to the first
 inline constexpr int kUndecidedWithin = 10;  // first kind: the first two this close are not decided
 inline constexpr int kLookAlikeWindow = 20;  // first kind: listed species this close count as look-alikes
+inline constexpr int kMaxToldApartBy = 4;    // characters named that tell a confused pair apart
 
 // A species the advice names: what it shows of it and what a click opens.
 struct AdvisedSpecies {
@@ -62,28 +63,59 @@ struct ChosenState {
 
 struct FirstPlace {
     AdvisedSpecies first;
-    AdvisedSpecies second;
+    AdvisedSpecies second;  // none when the first is the only species listed
     int firstPercent = 0;
     int secondPercent = 0;
+    int listed = 0;    // species the list shows
+    int sharedBy = 1;  // listed species with the first's percentage
     bool decided = true;
     std::vector<ChosenState> restsOn;  // without any one of these another species comes first
 };
 
-enum class LookAlikeReason { RestSpecies, NearMiss, CloseBehind };
+// A character whose states, as the key gives them, tell two species apart: no state in common.
+struct Distinction {
+    int row = 0;
+    std::string character;
+    std::vector<std::string> dangerous;  // the states of the dangerous species
+    std::vector<std::string> other;      // those of the species it is taken for
+};
+
+// A species that the marks file says the dangerous one is taken for, and which is now first
+// or a rest species.
+struct Confusion {
+    AdvisedSpecies with;
+    std::vector<Distinction> toldApartBy;  // characters without a choice, in row order
+};
+
+enum class LookAlikeReason {
+    Answer,       // first kind: first; second kind: the only rest species
+    RestSpecies,  // second kind: one of several rest species
+    NearMiss,
+    NotExcluded,  // second kind: removed only where the key records nothing
+    CloseBehind,
+    TakenFor  // only as a documented confusion
+};
 
 struct LookAlike {
     AdvisedSpecies species;
     LookAlikeReason reason = LookAlikeReason::RestSpecies;
     int pointsBehind = 0;                   // CloseBehind: behind the first
     std::vector<Disagreement> differences;  // the chosen states it does not show
+    std::vector<Confusion> takenFor;
 };
 
 struct Advice {
     AdviceStatus status = AdviceStatus::NoGenus;
+    // The deadly and poisonous species that fit: the first in the first kind (all that share
+    // its place), the rest species in the second. They lead the advice.
+    std::vector<LookAlike> dangerousAnswers;
     std::vector<LookAlike> lookAlikes;
     std::vector<BestCharacter> bestCharacters;
+    std::vector<NearMiss> notExcluded;     // second kind: removed only by a "?"
     std::vector<NearMiss> nearMisses;      // second kind
     std::optional<FirstPlace> firstPlace;  // first kind, once a species is listed
+
+    bool warns() const { return !dangerousAnswers.empty() || !lookAlikes.empty(); }
 };
 
 struct AdviceInput;

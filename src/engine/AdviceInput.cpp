@@ -74,6 +74,10 @@ std::string AdviceCharacter::stateText(char code) const {
     return {};
 }
 
+bool AdviceCharacter::hasState(char code) const {
+    return std::any_of(states.begin(), states.end(), [code](const State& state) { return state.code == code; });
+}
+
 char AdviceInput::comparedCode(char code) const { return kind == 1 ? upperCase(code) : code; }
 
 AdviceInput readAdviceInput(const ProgramState& state, const WorkFolder& folder) {
@@ -97,7 +101,9 @@ AdviceInput readAdviceInput(const ProgramState& state, const WorkFolder& folder)
     input.records.reserve(records);
     input.valueStarts.reserve(lines + 1);
     input.valueText.reserve(lines * 4);
-    readRecords(state, *file, readMarks(state, folder), input);
+    ToxicityFileRead marks = readMarks(state, folder);
+    readRecords(state, *file, marks, input);
+    input.confusions = std::move(marks.confusions);
     return input;
 }
 

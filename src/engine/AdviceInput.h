@@ -21,6 +21,7 @@ struct AdviceCharacter {
 
     // The text of the state with `code`; empty when the character has none.
     std::string stateText(char code) const;
+    bool hasState(char code) const;
 };
 
 struct AdviceRecord {
@@ -38,6 +39,7 @@ struct AdviceInput {
     std::vector<AdviceCharacter> characters;
     std::string searchKey;  // one code per character, a space where none is chosen
     std::vector<AdviceRecord> records;
+    std::vector<ToxicityConfusion> confusions;  // from the marks file
     // The value lines of all records one after the other, and where each begins (with the
     // end of the last one at the end): one buffer rather than a string per line.
     std::string valueText;

@@ -33,7 +33,18 @@ AdviceTexts englishAdviceTexts() {
             "%1 leads %2 by %3 points",
             "Not decided: the first two are within %1 points.",
             "The first place rests on %1: %2",
-            "No single choice decides the first place."};
+            "No single choice decides the first place.",
+            "%1 is %2",
+            "A deadly or poisonous species fits your choices",
+            "not excluded by what you saw",
+            "Not excluded by what you saw",
+            "%1: the key does not record %2",
+            "often taken for %1",
+            "%1: %2 shows %3; %4 shows %5",
+            "Not decided: %1 species share the first place.",
+            "%1 is the only species listed",
+            "shows all your choices, some only as less typical",
+            "\x93%1\x94"};
 }
 
 }  // namespace sporix

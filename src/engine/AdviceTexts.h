@@ -40,6 +40,18 @@ enum AdviceText {
     kNotDecided,  // %1 points
     kRestsOn,     // %1 character, %2 state
     kRestsOnNoSingleChoice,
+    // Added later: a file of the 31 lines above gives these in English.
+    kIsMarked,       // %1 species, %2 its mark: a deadly or poisonous species that fits
+    kAnswerWarning,  // what the menu item tells while such a species fits
+    kNotExcluded,    // why close: removed only where the key records nothing
+    kNotExcludedHeading,
+    kDoesNotRecord,  // %1 species with its mark, %2 the characters
+    kTakenFor,       // %1 species with its mark
+    kToldApartBy,    // %1 character, %2 species, %3 its states, %4 the other, %5 its states
+    kSharedFirstPlace,  // %1 species
+    kOnlyOneListed,     // %1 species with its mark
+    kAgreesLessTypically,
+    kQuotedState,  // %1 state: one of several the key gives
     kAdviceTextCount
 };
 

@@ -24,9 +24,11 @@ class AdviceWriter {
 public:
     AdviceWriter(const AdviceTexts& texts, std::vector<AdviceLine>& lines) : texts_(texts), lines_(lines) {}
 
+    void dangerousAnswers(const std::vector<LookAlike>& found);
     void lookAlikes(const std::vector<LookAlike>& found);
     void firstPlace(const FirstPlace& place);
     void bestCharacters(const std::vector<BestCharacter>& best);
+    void notExcluded(const std::vector<NearMiss>& missed);
     void nearMisses(const std::vector<NearMiss>& missed);
     void status(AdviceText text) { add(AdviceSection::Status, AdviceLineKind::Entry, texts_[text]); }
     bool empty() const { return lines_.empty(); }
@@ -36,8 +38,8 @@ private:
         lines_.push_back({section, kind, std::move(text), 0, {}, {}});
     }
     // An entry that opens a species, and the details below it, which open the same.
-    void speciesEntry(AdviceSection section, const AdvisedSpecies& species) {
-        add(section, AdviceLineKind::Entry, speciesText(species));
+    void speciesEntry(AdviceSection section, const AdvisedSpecies& species, std::string text) {
+        add(section, AdviceLineKind::Entry, std::move(text));
         lines_.back().speciesCode = species.code;
         lines_.back().speciesName = species.name;
     }
@@ -49,28 +51,61 @@ private:
     }
     void disagreements(const std::vector<Disagreement>& found) {
         for (const Disagreement& d : found) {
-            const std::string given = d.given.empty() ? texts_[kNotRecorded] : joined(d.given, texts_[kOrWord]);
+            const std::string given = d.given.empty() ? texts_[kNotRecorded] : states(d.given);
             detail(withArguments(texts_[kDiffersIn], {d.character, d.chosenState, given}));
         }
     }
-    std::string speciesText(const AdvisedSpecies& species) const;
+    void confusions(const LookAlike& lookAlike, std::size_t from);
+    // States one by one: several are each set apart, since a state's text may hold a comma or "or".
+    std::string states(const std::vector<std::string>& given) const {
+        if (given.size() == 1) return given.front();
+        std::vector<std::string> quoted;
+        for (const std::string& state : given) quoted.push_back(withArguments(texts_[kQuotedState], {state}));
+        return joined(quoted, texts_[kOrWord]);
+    }
+    const std::string& markWord(Toxicity mark) const;
+    std::string speciesText(const AdvisedSpecies& species) const {
+        return species.mark == Toxicity::Unmarked
+                   ? species.name
+                   : withArguments(texts_[kSpeciesWithMark], {species.name, markWord(species.mark)});
+    }
 
     const AdviceTexts& texts_;
     std::vector<AdviceLine>& lines_;
 };
 
-std::string AdviceWriter::speciesText(const AdvisedSpecies& species) const {
-    switch (species.mark) {
+const std::string& AdviceWriter::markWord(Toxicity mark) const {
+    switch (mark) {
         case Toxicity::Deadly:
-            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kDeadlyWord]});
+            return texts_[kDeadlyWord];
         case Toxicity::Poisonous:
-            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kPoisonousWord]});
+            return texts_[kPoisonousWord];
         case Toxicity::Caution:
-            return withArguments(texts_[kSpeciesWithMark], {species.name, texts_[kCautionWord]});
         case Toxicity::Unmarked:
             break;
     }
-    return species.name;
+    return texts_[kCautionWord];
+}
+
+// The species it is taken for, from the `from`th on, each with the characters that tell them apart.
+void AdviceWriter::confusions(const LookAlike& lookAlike, std::size_t from) {
+    for (std::size_t k = 0; k < lookAlike.takenFor.size(); ++k) {
+        const Confusion& confusion = lookAlike.takenFor[k];
+        if (k >= from) detail(withArguments(texts_[kTakenFor], {speciesText(confusion.with)}));
+        for (const Distinction& d : confusion.toldApartBy) {
+            detail(withArguments(texts_[kToldApartBy], {d.character, speciesText(lookAlike.species), states(d.dangerous),
+                                                        speciesText(confusion.with), states(d.other)}));
+        }
+    }
+}
+
+void AdviceWriter::dangerousAnswers(const std::vector<LookAlike>& found) {
+    for (const LookAlike& answer : found) {
+        speciesEntry(AdviceSection::LookAlikes, answer.species,
+                     withArguments(texts_[kIsMarked], {answer.species.name, markWord(answer.species.mark)}));
+        if (answer.reason == LookAlikeReason::RestSpecies) detail(texts_[kStillRestSpecies]);
+        confusions(answer, 0);
+    }
 }
 
 void AdviceWriter::lookAlikes(const std::vector<LookAlike>& found) {
@@ -79,30 +114,48 @@ void AdviceWriter::lookAlikes(const std::vector<LookAlike>& found) {
     for (const LookAlike& lookAlike : found) {
         std::string why;
         switch (lookAlike.reason) {
+            case LookAlikeReason::Answer:
             case LookAlikeReason::RestSpecies:
                 why = texts_[kStillRestSpecies];
                 break;
             case LookAlikeReason::NearMiss:
                 why = texts_[kNearlyFits];
                 break;
+            case LookAlikeReason::NotExcluded:
+                why = texts_[kNotExcluded];
+                break;
             case LookAlikeReason::CloseBehind:
                 why = withArguments(texts_[kPointsBehind], {std::to_string(lookAlike.pointsBehind)});
                 break;
+            case LookAlikeReason::TakenFor:
+                why = withArguments(texts_[kTakenFor], {speciesText(lookAlike.takenFor.front().with)});
+                break;
         }
-        speciesEntry(AdviceSection::LookAlikes, lookAlike.species);
-        lines_.back().text = withArguments(texts_[kLookAlikeEntry], {lines_.back().text, why});
-        // A rest species agrees with every choice by its nature; one close behind may too.
+        speciesEntry(AdviceSection::LookAlikes, lookAlike.species,
+                     withArguments(texts_[kLookAlikeEntry], {speciesText(lookAlike.species), why}));
+        // One close behind that shares every choice is behind by the weights of less typical states.
         if (lookAlike.differences.empty() && lookAlike.reason == LookAlikeReason::CloseBehind)
-            detail(texts_[kAgreesWithAll]);
+            detail(texts_[lookAlike.pointsBehind == 0 ? kAgreesWithAll : kAgreesLessTypically]);
         disagreements(lookAlike.differences);
+        confusions(lookAlike, lookAlike.reason == LookAlikeReason::TakenFor ? 1 : 0);
     }
 }
 
 void AdviceWriter::firstPlace(const FirstPlace& place) {
     add(AdviceSection::FirstPlace, AdviceLineKind::Heading, texts_[kFirstPlaceHeading]);
-    speciesEntry(AdviceSection::FirstPlace, place.first);
-    lines_.back().text = withArguments(texts_[kLeadsBy], {place.first.name, place.second.name,
-                                                          std::to_string(place.firstPercent - place.secondPercent)});
+    if (place.sharedBy > 1) {
+        add(AdviceSection::FirstPlace, AdviceLineKind::Entry,
+            withArguments(texts_[kSharedFirstPlace], {std::to_string(place.sharedBy)}));
+        return;
+    }
+    if (place.listed == 1) {
+        speciesEntry(AdviceSection::FirstPlace, place.first,
+                     withArguments(texts_[kOnlyOneListed], {speciesText(place.first)}));
+    } else {
+        speciesEntry(AdviceSection::FirstPlace, place.first,
+                     withArguments(texts_[kLeadsBy], {speciesText(place.first), speciesText(place.second),
+                                                      std::to_string(place.firstPercent - place.secondPercent)}));
+    }
     if (!place.decided) detail(withArguments(texts_[kNotDecided], {std::to_string(kUndecidedWithin)}));
     for (const ChosenState& chosen : place.restsOn)
         detail(withArguments(texts_[kRestsOn], {chosen.character, chosen.state}));
@@ -117,15 +170,27 @@ void AdviceWriter::bestCharacters(const std::vector<BestCharacter>& best) {
             withArguments(texts_[kExpectedLeft],
                           {character.character, oneDecimal(character.expectedLeft, texts_[kDecimalSeparator])}));
         lines_.back().row = character.row;
-        std::vector<std::string> states;
+        std::vector<std::string> keeps;
         for (const StateKeeps& state : character.states) {
-            states.push_back(withArguments(texts_[kStateKeeps], {state.state, std::to_string(state.keeps)}));
+            keeps.push_back(withArguments(texts_[kStateKeeps], {state.state, std::to_string(state.keeps)}));
         }
         if (character.notRecorded > 0) {
-            states.push_back(
+            keeps.push_back(
                 withArguments(texts_[kStateKeeps], {texts_[kNotRecorded], std::to_string(character.notRecorded)}));
         }
-        detail(joined(states, texts_[kListSeparator]));
+        detail(joined(keeps, texts_[kListSeparator]));
+    }
+}
+
+void AdviceWriter::notExcluded(const std::vector<NearMiss>& missed) {
+    if (missed.empty()) return;
+    add(AdviceSection::NearMisses, AdviceLineKind::Heading, texts_[kNotExcludedHeading]);
+    for (const NearMiss& near : missed) {
+        std::vector<std::string> characters;
+        for (const Disagreement& d : near.disagreements) characters.push_back(d.character);
+        speciesEntry(AdviceSection::NearMisses, near.species,
+                     withArguments(texts_[kDoesNotRecord],
+                                   {speciesText(near.species), joined(characters, texts_[kListSeparator])}));
     }
 }
 
@@ -133,7 +198,7 @@ void AdviceWriter::nearMisses(const std::vector<NearMiss>& missed) {
     if (missed.empty()) return;
     add(AdviceSection::NearMisses, AdviceLineKind::Heading, texts_[kNearMissHeading]);
     for (const NearMiss& near : missed) {
-        speciesEntry(AdviceSection::NearMisses, near.species);
+        speciesEntry(AdviceSection::NearMisses, near.species, speciesText(near.species));
         disagreements(near.disagreements);
     }
 }
@@ -162,16 +227,20 @@ void showAdvice(const Advice& advice, const AdviceTexts& texts, WindowViews& vie
     window.lines.clear();
     AdviceWriter writer(texts, window.lines);
     if (advice.status == AdviceStatus::Ready) {
+        writer.dangerousAnswers(advice.dangerousAnswers);
         writer.lookAlikes(advice.lookAlikes);
         if (advice.firstPlace) writer.firstPlace(*advice.firstPlace);
         writer.bestCharacters(advice.bestCharacters);
+        writer.notExcluded(advice.notExcluded);
         writer.nearMisses(advice.nearMisses);
     }
     if (writer.empty()) writer.status(statusText(advice.status));
     MainWindowView& main = views.main;
-    main.advisor1Warns = !advice.lookAlikes.empty();
+    main.advisor1Warns = advice.warns();
     main.advisor1.caption = texts[kAdvisorCaption];
-    main.advisor1Warning = main.advisor1Warns ? texts[kAdvisorWarning] : std::string();
+    main.advisor1Warning = !advice.dangerousAnswers.empty() ? texts[kAnswerWarning]
+                           : main.advisor1Warns             ? texts[kAdvisorWarning]
+                                                            : std::string();
 }
 
 }  // namespace sporix

@@ -19,7 +19,8 @@ void updateAdvice(Context& c) {
         c.state.advice = computeAdvice(readAdviceInput(c.state, c.folder));
     } catch (const std::exception&) {
         // The action's own reading reports a file that fails; the advice only says so.
-        c.state.advice = Advice{AdviceStatus::SpeciesFileUnreadable, {}, {}, {}, {}};
+        c.state.advice = Advice{};
+        c.state.advice.status = AdviceStatus::SpeciesFileUnreadable;
     }
     showAdvice(c.state.advice, c.state.adviceTexts, c.state.views);
 }

@@ -54,14 +54,19 @@ bool Scores::firstStaysFirstWithout(int row) const {
     return anyListed;
 }
 
-FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores) {
+FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores, int listed, int sharedBy) {
     const auto& ranked = scores.ranked();
     FirstPlace place;
     place.first = recordOf(input, ranked[0]).species;
     place.firstPercent = ranked[0].percent;
-    place.second = recordOf(input, ranked[1]).species;
-    place.secondPercent = ranked[1].percent;
-    place.decided = place.firstPercent - place.secondPercent > kUndecidedWithin;
+    place.listed = listed;
+    place.sharedBy = sharedBy;
+    if (listed > 1) {
+        place.second = recordOf(input, ranked[1]).species;
+        place.secondPercent = ranked[1].percent;
+    }
+    place.decided = sharedBy == 1 && (listed == 1 || place.firstPercent - place.secondPercent > kUndecidedWithin);
+    if (sharedBy > 1) return place;  // which of them is listed first says nothing
     for (int row = 1; row <= static_cast<int>(input.searchKey.size()); ++row) {
         const char code = input.searchKey[static_cast<std::size_t>(row - 1)];
         if (code == ' ') continue;

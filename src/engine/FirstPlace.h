@@ -26,8 +26,9 @@ private:
     std::vector<RankedRecord> ranked_;
 };
 
-// The margin between the first two, and the chosen states without which another species
-// would come first.
-FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores);
+// The margin between the first two of the `listed` species, and the chosen states without
+// which another species would come first; when `sharedBy` species share the first place,
+// only that.
+FirstPlace firstPlaceOf(const AdviceInput& input, const Scores& scores, int listed, int sharedBy);
 
 }  // namespace sporix

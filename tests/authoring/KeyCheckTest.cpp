@@ -188,6 +188,18 @@ const DefectCase kDefects[] = {
          f.write("TESTGEN.TOX", marks + "TEALPHAS deadly\r\n");
      },
      "TESTGEN.TOX:2001: error:", "mark-refused", 1},
+    {"ConfusionWithNoSpecies",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS taken-for TEOMEGAS\r\n"); },
+     "TESTGEN.TOX:2: error:", "confusion-no-species", 1},
+    {"ConfusionWithItself",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS taken-for TEALPHAS\r\n"); },
+     "TESTGEN.TOX:2: error:", "confusion-self", 1},
+    {"ConfusionWithoutSecondCode",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS deadly\r\nTEALPHAS taken-for\r\n"); },
+     "TESTGEN.TOX:2: error:", "confusion-refused", 1},
+    {"ConfusionOfASpeciesNotDangerous",
+     [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEALPHAS caution\r\nTEALPHAS taken-for TEBETASP\r\n"); },
+     "TESTGEN.TOX:2: warning:", "confusion-not-dangerous", 0},
     {"MarkLineWithLoneLineFeed",
      [](const TempFolder& f) { f.write("TESTGEN.TOX", "TEGAMMAS caution\r\nTEALPHAS deadly\nTEBETASP poisonous\r\n"); },
      "TESTGEN.TOX:2: error:", "lone-lf", 1},
@@ -233,6 +245,17 @@ TEST_P(KeyCheckDefect, IsFoundAtItsFileAndLine) {
 
 INSTANTIATE_TEST_SUITE_P(OneDefectEach, KeyCheckDefect, ::testing::ValuesIn(kDefects),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeyCheck, AShortCodeInTheMarksFileIsTheSpeciesCodeWithItsBlanks) {
+    SmallKey key;
+    std::string species = smallSpeciesFile();
+    species.replace(species.find("TEGAMMAS*"), 9, "TEGAM   *");
+    key.folder.write("TESTGEN.SPE", species);
+    key.folder.write("TESTGEN.TOX", "TEGAM  deadly\r\nTEGAM taken-for TEALPHAS\r\n");
+    const ToolRun run = runTool({"check", key.path()});
+    EXPECT_NE(run.out.find("TESTGEN (Testgenus): 4 species"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("TESTGEN.TOX"), std::string::npos) << run.out;
+}
 
 TEST(KeyCheck, StrictTurnsWarningsIntoErrors) {
     SmallKey key;

@@ -10,6 +10,13 @@ using test::stateLine;
 // The marks of the look-alike keys below.
 constexpr const char* kMarks = "# test marks\r\nTEDEATH1 deadly\r\nTEBAD001 poisonous\r\nTECARE01 caution\r\n";
 
+// Characters C1 .. C6, each of the states yes (A) and no (B).
+std::vector<test::CharacterSpec> sixYesNoCharacters() {
+    std::vector<test::CharacterSpec> characters;
+    for (const char* name : {"C1", "C2", "C3", "C4", "C5", "C6"}) characters.push_back({name, {{"yes", 'A'}, {"no", 'B'}}});
+    return characters;
+}
+
 class AdviceOnSmallKeys : public test::KeyFixture {
 protected:
     const Advice& advice() const { return state().advice; }
@@ -24,11 +31,19 @@ protected:
         for (const NearMiss& near : advice().nearMisses) names.push_back(near.species.name);
         return names;
     }
-    std::vector<std::string> lookAlikeNames() const {
+    static std::vector<std::string> namesOf(const std::vector<LookAlike>& found) {
         std::vector<std::string> names;
-        for (const LookAlike& lookAlike : advice().lookAlikes) names.push_back(lookAlike.species.name);
+        for (const LookAlike& lookAlike : found) names.push_back(lookAlike.species.name);
         return names;
     }
+    std::vector<std::string> lookAlikeNames() const { return namesOf(advice().lookAlikes); }
+    std::vector<std::string> answerNames() const { return namesOf(advice().dangerousAnswers); }
+    std::vector<std::string> notExcludedNames() const {
+        std::vector<std::string> names;
+        for (const NearMiss& near : advice().notExcluded) names.push_back(near.species.name);
+        return names;
+    }
+    bool shows(const std::string& text) const { return lineOf(text) != static_cast<int>(lineTexts().size()); }
     std::vector<std::string> lineTexts() const {
         std::vector<std::string> texts;
         for (const AdviceLine& line : state().views.advisor.lines) texts.push_back(line.text);
@@ -110,26 +125,46 @@ TEST_F(AdviceOnSmallKeys, NearMissesDisagreeWithOneChoiceThenWithTwo) {
     pick(2, "white");
     const std::vector<std::string> afterTwo = nearMissNames();
     pick(3, "mild");
-    // beta and delta miss cap colour only, in the order of the rest-species list; gamma
-    // misses two; epsilon misses all three and is no near miss.
-    ASSERT_EQ(nearMissNames(), (std::vector<std::string>{"beta", "delta", "gamma"}));
+    // beta misses cap colour only; gamma misses two; epsilon misses all three and is no near
+    // miss; delta was removed only where the key records nothing and stands apart.
+    ASSERT_EQ(nearMissNames(), (std::vector<std::string>{"beta", "gamma"}));
+    EXPECT_EQ(notExcludedNames(), std::vector<std::string>{"delta"});
     const NearMiss& beta = advice().nearMisses[0];
     ASSERT_EQ(beta.disagreements.size(), 1u);
     EXPECT_EQ(beta.disagreements[0].row, 1);
     EXPECT_EQ(beta.disagreements[0].chosenState, "red");
     EXPECT_EQ(beta.disagreements[0].given, std::vector<std::string>{"green"});
-    EXPECT_TRUE(advice().nearMisses[1].disagreements[0].given.empty());  // "?" gives no state
-    const NearMiss& gamma = advice().nearMisses[2];
+    const NearMiss& gamma = advice().nearMisses[1];
     ASSERT_EQ(gamma.disagreements.size(), 2u);
     EXPECT_EQ(gamma.disagreements[0].given, (std::vector<std::string>{"green", "yellow"}));
     EXPECT_EQ(gamma.disagreements[1].character, "Spore print");
     EXPECT_EQ(gamma.disagreements[1].given, std::vector<std::string>{"cream"});
-    EXPECT_NE(lineOf("Cap colour: you chose red; the key gives not recorded"), static_cast<int>(lineTexts().size()));
-    EXPECT_NE(lineOf("Cap colour: you chose red; the key gives green or yellow"), static_cast<int>(lineTexts().size()));
+    // Several states are set apart one by one; a state's own text may hold "or".
+    EXPECT_TRUE(shows("Cap colour: you chose red; the key gives \x93green\x94 or \x93yellow\x94"));
 
     program.Stepback1Click();
     EXPECT_EQ(nearMissNames(), afterTwo);
-    EXPECT_EQ(afterTwo, (std::vector<std::string>{"beta", "delta", "epsilon", "gamma"}));
+    EXPECT_EQ(afterTwo, (std::vector<std::string>{"beta", "epsilon", "gamma"}));
+}
+
+TEST_F(AdviceOnSmallKeys, SpeciesRemovedOnlyWhereTheKeyRecordsNothingStandBeforeTheNearMisses) {
+    folder.write("TESTGEN.TOX", "TEDEATH1 deadly\r\n");
+    openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"},
+                        {"TEBETA01*beta", "G", "A", "M"},
+                        {"TEDEATH1*death", "?", "?", "?"},
+                        {"TEDELTA1*delta", "?", "A", "H"}});
+    pick(1, "red");
+    pick(2, "white");
+    pick(3, "mild");
+    // death lacks a record of all three choices: no near miss, and still not excluded.
+    EXPECT_EQ(notExcludedNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(nearMissNames(), (std::vector<std::string>{"beta", "delta"}));
+    const auto apart = lineOf("death (deadly): the key does not record Cap colour; Spore print; Taste");
+    EXPECT_EQ(lineOf("Not excluded by what you saw") + 1, apart);
+    EXPECT_LT(apart, lineOf("Nearly fitting species"));
+    ASSERT_EQ(lookAlikeNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(advice().lookAlikes[0].reason, LookAlikeReason::NotExcluded);
+    EXPECT_TRUE(shows("death (deadly): not excluded by what you saw"));
 }
 
 TEST_F(AdviceOnSmallKeys, FirstPlaceRestsOnTheChoiceWithoutWhichAnotherComesFirst) {
@@ -160,7 +195,7 @@ TEST_F(AdviceOnSmallKeys, FirstPlaceRestsOnTheChoiceWithoutWhichAnotherComesFirs
     EXPECT_NE(lineOf("Not decided: the first two are within 10 points."), static_cast<int>(lineTexts().size()));
 }
 
-TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesAndNearMissesAreLookAlikes) {
+TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesLeadTheAdviceAndNearMissesAreLookAlikes) {
     folder.write("TESTGEN.TOX", kMarks);
     openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"},
                         {"TEDEATH1*death", "R", "A", "H"},
@@ -168,28 +203,51 @@ TEST_F(AdviceOnSmallKeys, DangerousRestSpeciesAndNearMissesAreLookAlikes) {
                         {"TECARE01*care", "R", "B", "M"}});
     EXPECT_FALSE(main().advisor1Warns);  // nothing chosen yet: nothing is being identified
     pick(1, "red");
-    // death is a rest species, bad a near miss; care is only edible with care.
-    EXPECT_EQ(lookAlikeNames(), (std::vector<std::string>{"death", "bad"}));
-    EXPECT_EQ(advice().lookAlikes[0].reason, LookAlikeReason::RestSpecies);
+    // death is a rest species and leads, bad a near miss; care is only edible with care.
+    EXPECT_EQ(answerNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(advice().dangerousAnswers[0].reason, LookAlikeReason::RestSpecies);
+    EXPECT_EQ(lookAlikeNames(), std::vector<std::string>{"bad"});
     EXPECT_TRUE(main().advisor1Warns);
-    EXPECT_EQ(main().advisor1Warning, "A dangerous look-alike is close");
+    EXPECT_EQ(main().advisor1Warning, "A deadly or poisonous species fits your choices");
+    EXPECT_EQ(lineTexts()[0], "death is deadly");
+    EXPECT_EQ(lineTexts()[1], "still one of the rest species");
     EXPECT_EQ(state().views.advisor.lines[0].section, AdviceSection::LookAlikes);
     pick(3, "mild");
+    EXPECT_TRUE(advice().dangerousAnswers.empty());
     ASSERT_EQ(lookAlikeNames(), (std::vector<std::string>{"death", "bad"}));
     EXPECT_EQ(advice().lookAlikes[0].reason, LookAlikeReason::NearMiss);
     ASSERT_EQ(advice().lookAlikes[0].differences.size(), 1u);
     EXPECT_EQ(advice().lookAlikes[0].differences[0].given, std::vector<std::string>{"acrid"});
-    EXPECT_NE(lineOf("death (deadly): nearly fits your choices"), static_cast<int>(lineTexts().size()));
-    // When the one species left is itself deadly, the user is looking at it: no warning.
-    pick(3, "acrid");
-    program.ClearAll1Click();
-    EXPECT_FALSE(main().advisor1Warns);
+    EXPECT_TRUE(shows("death (deadly): nearly fits your choices"));
+    EXPECT_EQ(main().advisor1Warning, "A dangerous look-alike is close");
+}
+
+TEST_F(AdviceOnSmallKeys, ADeadlyAnswerIsSaidFirst) {
+    folder.write("TESTGEN.TOX", kMarks);
+    openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"},
+                        {"TEDEATH1*death", "R", "A", "H"},
+                        {"TEBAD001*bad", "R", "B", "H"}});
     pick(1, "red");
     pick(3, "acrid");
+    pick(2, "white");
+    // The one species left is deadly: the menu item warns and the advice leads with it; bad,
+    // removed by the spore print alone, is still named after it.
     ASSERT_EQ(main().listBox1, std::vector<std::string>{"death"});
-    EXPECT_TRUE(advice().lookAlikes.empty());
-    EXPECT_FALSE(main().advisor1Warns);
-    EXPECT_EQ(main().advisor1Warning, "");
+    ASSERT_EQ(answerNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(advice().dangerousAnswers[0].reason, LookAlikeReason::Answer);
+    EXPECT_EQ(lineTexts().front(), "death is deadly");
+    EXPECT_EQ(lookAlikeNames(), std::vector<std::string>{"bad"});
+    EXPECT_TRUE(main().advisor1Warns);
+    EXPECT_EQ(main().advisor1Warning, "A deadly or poisonous species fits your choices");
+
+    // In the first kind a deadly first leads the same way, and every species is named with its mark.
+    openSampleGenus(1, {{"TECARE01*care", "R", ".A", "M"}, {"TEDEATH1*death", "R", "A", "M"}});
+    pick(1, "red");
+    pick(2, "white");
+    EXPECT_EQ(answerNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(lineTexts().front(), "death is deadly");
+    EXPECT_TRUE(shows("death (deadly) leads care (edible with care) by 5 points"));
+    EXPECT_TRUE(main().advisor1Warns);
 }
 
 TEST_F(AdviceOnSmallKeys, FirstKindWarnsOfDangerousSpeciesWithinTwentyPoints) {
@@ -203,13 +261,73 @@ TEST_F(AdviceOnSmallKeys, FirstKindWarnsOfDangerousSpeciesWithinTwentyPoints) {
     ASSERT_EQ(lookAlikeNames(), std::vector<std::string>{"bad"});
     EXPECT_EQ(advice().lookAlikes[0].reason, LookAlikeReason::CloseBehind);
     EXPECT_EQ(advice().lookAlikes[0].pointsBehind, 4);
-    EXPECT_NE(lineOf("bad (poisonous): 4 points behind the first"), static_cast<int>(lineTexts().size()));
-    // Without taste all three have 100 or 95, and death, the last record, comes first: the
-    // first is itself deadly, so bad, 5 points behind it, is no look-alike of it.
+    EXPECT_TRUE(shows("bad (poisonous): 4 points behind the first"));
+    // It shares every choice, one as less typical: it is not said to agree with all of them.
+    EXPECT_EQ(lineOf("bad (poisonous): 4 points behind the first") + 1,
+              lineOf("shows all your choices, some only as less typical"));
+    EXPECT_FALSE(shows("agrees with all your choices"));
+    // Without taste alpha and death share the first place with 100, bad 95: death leads the
+    // advice as a first, and the margin of 0 points is no margin.
     type(3, "");
-    EXPECT_EQ(main().listBox1.front(), "T.death");
-    EXPECT_TRUE(advice().lookAlikes.empty());
-    EXPECT_FALSE(main().advisor1Warns);
+    EXPECT_EQ(answerNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(lookAlikeNames(), std::vector<std::string>{"bad"});
+    EXPECT_TRUE(shows("Not decided: 2 species share the first place."));
+    EXPECT_EQ(lineOf("How firm the first place is") + 2, lineOf("Look next at"));
+}
+
+TEST_F(AdviceOnSmallKeys, FirstKindRanksLookAlikesByPointsBehindTheFirst) {
+    // Six two-state characters, all chosen "yes". bad differs in one: 500 / 6 = 83, 17 behind.
+    // The five others share every choice, but less typically: 490 / 6 = 81, 19 behind. Ranked
+    // by choices not shared, bad would be the sixth and left out.
+    std::vector<std::vector<std::string>> records = {{"TEALPHA1*alpha", "A", "A", "A", "A", "A", "A"},
+                                                     {"TEBAD001*bad", "B", "A", "A", "A", "A", "A"}};
+    std::string marks = "TEBAD001 poisonous\r\n";
+    for (const char k : std::string("12345")) {
+        records.push_back({std::string("TEFAR00") + k + "*far" + k, ".....A", ".....A", ".A", "A", "A", "A"});
+        marks += std::string("TEFAR00") + k + " poisonous\r\n";
+    }
+    start(1);
+    writeGenus("TESTGEN", sixYesNoCharacters(), records);
+    folder.write("TESTGEN.TOX", marks);
+    openGenus();
+    for (int row = 1; row <= 6; ++row) pick(row, "yes");
+    ASSERT_EQ(lookAlikeNames().size(), static_cast<std::size_t>(kMaxLookAlikes));
+    EXPECT_EQ(lookAlikeNames().front(), "bad");
+    EXPECT_EQ(advice().lookAlikes[0].pointsBehind, 17);
+    EXPECT_EQ(advice().lookAlikes[1].pointsBehind, 19);
+}
+
+TEST_F(AdviceOnSmallKeys, ADocumentedConfusionIsNamedHoweverFarApartTheyScore) {
+    // death is taken for eddy, yet differs from every choice: no near miss, no rest species.
+    const std::vector<std::vector<std::string>> records = {{"TEEDDY01*eddy", "A", "A", "A", "A", "AB", "A"},
+                                                           {"TEOTHER1*other", "B", "A", "A", "A", "A", "A"},
+                                                           {"TEDEATH1*death", "B", "B", "B", "B", "B", "?"}};
+    folder.write("TESTGEN.TOX", "TEDEATH1 deadly\r\nTEEDDY01 caution\r\nTEDEATH1 taken-for TEEDDY01\r\n");
+    start(2);
+    writeGenus("TESTGEN", sixYesNoCharacters(), records);
+    openGenus();
+    for (int row = 1; row <= 3; ++row) pick(row, "yes");
+    ASSERT_EQ(main().listBox1, std::vector<std::string>{"eddy"});
+    ASSERT_EQ(lookAlikeNames(), std::vector<std::string>{"death"});
+    const LookAlike& death = advice().lookAlikes[0];
+    EXPECT_EQ(death.reason, LookAlikeReason::TakenFor);
+    ASSERT_EQ(death.takenFor.size(), 1u);
+    EXPECT_EQ(death.takenFor[0].with.name, "eddy");
+    // C4 tells them apart; C5 does not (eddy shows both), nor C6 (death unrecorded), nor the
+    // chosen C1-C3, which the differences already name.
+    ASSERT_EQ(death.takenFor[0].toldApartBy.size(), 1u);
+    EXPECT_EQ(death.takenFor[0].toldApartBy[0].row, 4);
+    EXPECT_TRUE(shows("death (deadly): often taken for eddy (edible with care)"));
+    EXPECT_TRUE(shows("C4: death (deadly) shows no; eddy (edible with care) shows yes"));
+    EXPECT_TRUE(main().advisor1Warns);
+
+    // The first kind names it too while eddy is first, though death scores 0 and is not listed.
+    start(1);
+    openGenus();
+    for (int row = 1; row <= 3; ++row) pick(row, "yes");
+    ASSERT_EQ(main().listBox1.front(), "T.eddy");
+    EXPECT_EQ(lookAlikeNames(), std::vector<std::string>{"death"});
+    EXPECT_TRUE(shows("eddy (edible with care) leads other by 34 points"));
 }
 
 TEST_F(AdviceOnSmallKeys, AGenusWithNothingToAdviseOnSaysSoAlone) {
@@ -235,8 +353,30 @@ TEST_F(AdviceOnSmallKeys, AFaultyMarksFileMarksWhatItCanAndFailsNothing) {
     openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEDEATH1*death", "R", "A", "H"}});
     pick(1, "red");
     EXPECT_TRUE(messages.take().empty());
-    EXPECT_EQ(lookAlikeNames(), std::vector<std::string>{"death"});
-    EXPECT_EQ(advice().lookAlikes[0].species.mark, Toxicity::Deadly);  // the first mark counts
+    EXPECT_EQ(answerNames(), std::vector<std::string>{"death"});
+    EXPECT_EQ(advice().dangerousAnswers[0].species.mark, Toxicity::Deadly);  // the first mark counts
+}
+
+TEST_F(AdviceOnSmallKeys, AShortCodeIsMarkedWithItsPaddingBlanks) {
+    // The species file holds the code "TEDEAD" padded to 8 bytes; the marks file may write it
+    // with one blank or several before the mark.
+    folder.write("TESTGEN.TOX", "TEDEAD  deadly\r\nTEBAD poisonous\r\n");
+    openSampleGenus(2, {{"TEALPHA1*alpha", "R", "A", "M"},
+                        {"TEDEAD  *dead", "R", "A", "M"},
+                        {"TEBAD   *bad", "R", "B", "M"}});
+    pick(1, "red");
+    EXPECT_EQ(answerNames(), (std::vector<std::string>{"dead", "bad"}));
+    EXPECT_TRUE(main().advisor1Warns);
+}
+
+TEST_F(AdviceOnSmallKeys, OneListedSpeciesIsNotLedByAnUnlistedOne) {
+    openSampleGenus(1, {{"TEALPHA1*alpha", "R", "A", "M"}, {"TEBETA01*beta", "G", "B", "H"}});
+    pick(1, "red");
+    ASSERT_EQ(main().listBox1.size(), 1u);
+    ASSERT_TRUE(advice().firstPlace.has_value());
+    EXPECT_EQ(advice().firstPlace->listed, 1);
+    EXPECT_TRUE(shows("alpha is the only species listed"));
+    for (const std::string& text : lineTexts()) EXPECT_EQ(text.find("beta"), std::string::npos) << text;
 }
 
 TEST_F(AdviceOnSmallKeys, AClickOnALineOpensItsDropDownListOrItsSpecies) {
@@ -262,7 +402,7 @@ TEST_F(AdviceOnSmallKeys, TextsComeFromTheLanguageFileWithEnglishWhereALineIsMis
     folder.write("TESTGEN.TOX", "TEDEATH1 deadly\r\n");
     EXPECT_EQ(main().advisor1.caption, "Helper");
     EXPECT_EQ(state().views.advisor.caption, " Helper");
-    pick(2, "white");
+    pick(1, "red");  // death a near miss: a look-alike
     EXPECT_EQ(main().advisor1.caption, "Helper");
     EXPECT_EQ(main().advisor1Warning, "Helper: watch out");
     EXPECT_EQ(lineTexts().front(), "Dangerous look-alikes");

@@ -36,6 +36,33 @@ TEST(ToxicityFile, MalformedLinesAreProblemsThatMarkNothing) {
     EXPECT_EQ(toxicityOf(read, "AMVERNA0"), Toxicity::Deadly);
 }
 
+TEST(ToxicityFile, AShortCodeIsItsEightBytesWithThePaddingBlanks) {
+    const auto read = readMarks(crlf({"AMVERNA  deadly", "C0 poisonous", "AMVIROSA0 deadly"}));
+    EXPECT_EQ(toxicityOf(read, "AMVERNA "), Toxicity::Deadly);
+    EXPECT_EQ(toxicityOf(read, "AMVERNA"), Toxicity::Unmarked);
+    EXPECT_EQ(toxicityOf(read, "C0      "), Toxicity::Poisonous);
+    ASSERT_EQ(read.problems.size(), 1u);  // nine bytes are no code
+    EXPECT_EQ(read.problems[0].line, 3);
+}
+
+TEST(ToxicityFile, ConfusionsNameTwoCodesAndMarkNothing) {
+    const auto read = readMarks(crlf({"AMPANTHE poisonous", "AMPANTHE taken-for AMRUBESC", "AMPANTHE\ttaken-for  AMEXCEL",
+                                      "AMPANTHE taken-for AMPANTHE", "AMPANTHE taken-for AMRUBESC", "AMPANTHE taken-for",
+                                      "AMPANTHE taken-for AMRUBESCENS"}));
+    ASSERT_EQ(read.confusions.size(), 2u);
+    EXPECT_EQ(read.confusions[0].speciesCode, "AMPANTHE");
+    EXPECT_EQ(read.confusions[0].takenFor, "AMRUBESC");
+    EXPECT_EQ(read.confusions[1].takenFor, "AMEXCEL ");
+    EXPECT_EQ(read.confusions[1].line, 3);
+    ASSERT_EQ(read.problems.size(), 4u);
+    EXPECT_EQ(read.problems[0].kind, ToxicityProblemKind::SelfConfusion);
+    EXPECT_EQ(read.problems[1].kind, ToxicityProblemKind::ConfusionLine);  // named twice
+    EXPECT_EQ(read.problems[2].line, 6);  // no second code
+    EXPECT_EQ(read.problems[2].kind, ToxicityProblemKind::ConfusionLine);
+    EXPECT_EQ(read.problems[3].kind, ToxicityProblemKind::ConfusionLine);
+    EXPECT_EQ(read.entries.size(), 1u);
+}
+
 TEST(ToxicityFile, AHugeFileIsReadOnlyUpToItsLimit) {
     std::string bytes;
     for (int i = 0; i < kMaxToxicityLines + 50; ++i) bytes += "C" + std::to_string(i) + " poisonous\r\n";

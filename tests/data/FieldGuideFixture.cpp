@@ -99,9 +99,12 @@ RestSearchPlace FieldGuideFixture::placeInRestSearch(int item, const FieldGuideC
     const auto& rest = main().listBox1;
     RestSearchPlace place;
     place.kept = std::find(rest.begin(), rest.end(), fieldCase.species) != rest.end();
-    const auto& misses = state().advice.nearMisses;
-    place.nearMiss = std::any_of(misses.begin(), misses.end(),
-                                 [&](const NearMiss& miss) { return miss.species.name == fieldCase.species; });
+    // The advice names it either as a near miss or as removed only where the key records nothing.
+    const auto named = [&](const std::vector<NearMiss>& misses) {
+        return std::any_of(misses.begin(), misses.end(),
+                           [&](const NearMiss& miss) { return miss.species.name == fieldCase.species; });
+    };
+    place.nearMiss = named(state().advice.nearMisses) || named(state().advice.notExcluded);
     return place;
 }
 
