@@ -3,6 +3,7 @@
 #include <array>
 
 #include "KeyText.h"
+#include "LanguagePicture.h"
 #include "Languages.h"
 #include "ShortText.h"
 
@@ -56,11 +57,14 @@ void noteFallBacks(const FallBacks& fallBacks, std::size_t species, const std::s
 }  // namespace
 
 void checkPicture(const WorkFolder& folder, const std::string& name, const PictureProbe& probe, Findings& findings) {
-    if (!usable(folder, name, findings)) return;
-    const std::string reason = probe(name);
-    if (reason.empty()) return;
-    findings.error("picture-broken", shownName(folder, name), 0, "the picture does not decode: " + reason,
-                   "save it again as a plain bitmap (.BMP) or baseline JPEG (.JPG)");
+    for (int language = 0; language <= kLanguageCount; ++language) {
+        const std::string version = language == 0 ? name : languagePictureName(name, language);
+        if (!usable(folder, version, findings)) continue;
+        const std::string reason = probe(version);
+        if (reason.empty()) continue;
+        findings.error("picture-broken", shownName(folder, version), 0, "the picture does not decode: " + reason,
+                       "save it again as a plain bitmap (.BMP) or baseline JPEG (.JPG)");
+    }
 }
 
 int checkGenusFolder(const WorkFolder& folder, const GenusEntry& genus, const SpeciesRecords& records,

@@ -13,7 +13,8 @@ namespace sporix::authoring {
 int checkGenusFolder(const WorkFolder& folder, const GenusEntry& genus, const SpeciesRecords& records,
                      const GenusCharacters& characters, const PictureProbe& probe, Findings& findings);
 
-// A picture that a user can reach: it must decode.
+// A picture that a user can reach, and its version in each language where the key has
+// one: each must decode.
 void checkPicture(const WorkFolder& folder, const std::string& name, const PictureProbe& probe, Findings& findings);
 
 }  // namespace sporix::authoring

@@ -1,6 +1,7 @@
 #include "Description.h"
 
 #include "DisplayLines.h"
+#include "LanguagePicture.h"
 #include "Languages.h"
 #include "Search.h"
 #include "ShortText.h"
@@ -64,10 +65,17 @@ void showText(Context& c) {
     lines = {c.state.currentGenus.displayName + " " + d.selectedName + c.text(25), "Filename: " + d.speciesCode + ".*"};
 }
 
+// The species' picture in the interface language where the key has one.
+std::string speciesPicture(const Context& c, const std::string& fileName) {
+    return pictureInLanguage(c.folder, c.state.genus.folderPrefix + fileName, c.state.settings.languageIndex);
+}
+
 void showDrawing(Context& c) {
-    const std::string path = c.state.genus.folderPrefix + c.state.description.drawingFileName;
+    const std::string path = speciesPicture(c, c.state.description.drawingFileName);
     auto& image = c.state.views.description.image1;
-    image = c.pictures.load(c.folder.fileExists(path) ? path : kPlaceholderPicture);
+    const int language = c.state.settings.languageIndex;
+    image =
+        c.pictures.load(c.folder.fileExists(path) ? path : pictureInLanguage(c.folder, kPlaceholderPicture, language));
 }
 
 }  // namespace
@@ -97,7 +105,7 @@ void openSpeciesDescription(Context& c, DescriptionEntry entry) {
     formFileNames(c);
     showText(c);
     showDrawing(c);
-    window.slideEnabled = c.folder.fileExists(c.state.genus.folderPrefix + c.state.description.slideFileName);
+    window.slideEnabled = c.folder.fileExists(speciesPicture(c, c.state.description.slideFileName));
     window.caption = " " + c.text(1);
     window.slideCaption = c.text(15);
     window.closeCaption = c.text(16);
@@ -109,7 +117,7 @@ void slideButtonClick(Context& c) {
     if (!description.slideEnabled) return;
     SlideWindowView& slide = c.state.views.slide;
     slide.caption = " " + c.text(15) + " " + c.state.description.selectedLine;
-    slide.image1 = c.pictures.load(c.state.genus.folderPrefix + c.state.description.slideFileName);
+    slide.image1 = c.pictures.load(speciesPicture(c, c.state.description.slideFileName));
     slide.show();
     description.slideEnabled = false;
 }

@@ -1,6 +1,7 @@
 #include "GenusLoader.h"
 
 #include "ClearAll.h"
+#include "Illustration.h"
 #include "Languages.h"
 #include "ShortText.h"
 #include "SpeciesFile.h"
@@ -21,9 +22,8 @@ void formNames(Context& c) {
 }
 
 void enableIllustrationButtons(Context& c) {
-    const LoadedGenus& loaded = c.state.genus;
-    for (std::size_t k = 0; k < kMaxCharacters; ++k) {
-        c.main().rows[k].buttonEnabled = c.folder.fileExists(loaded.folderPrefix + loaded.illustrationNames[k]);
+    for (int k = 1; k <= kMaxCharacters; ++k) {
+        c.main().rows[static_cast<std::size_t>(k - 1)].buttonEnabled = c.folder.fileExists(illustrationPath(c, k));
     }
 }
 

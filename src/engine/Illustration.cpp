@@ -1,13 +1,22 @@
 #include "Illustration.h"
 
+#include "LanguagePicture.h"
+
 namespace sporix {
+
+std::string illustrationPath(const Context& c, int row) {
+    const LoadedGenus& loaded = c.state.genus;
+    return pictureInLanguage(c.folder,
+                             loaded.folderPrefix + loaded.illustrationNames[static_cast<std::size_t>(row - 1)],
+                             c.state.settings.languageIndex);
+}
 
 void showCharacterIllustration(Context& c, int row) {
     if (row < 1 || row > kMaxCharacters) return;
     const auto index = static_cast<std::size_t>(row - 1);
     MainWindowView& main = c.main();
     if (!main.rows[index].buttonEnabled) return;
-    const std::string path = c.state.genus.folderPrefix + c.state.genus.illustrationNames[index];
+    const std::string path = illustrationPath(c, row);
     if (!c.folder.fileExists(path)) {
         c.messages.showMessage(c.text(32) + "\n" + c.text(33));
         main.image1Visible = false;

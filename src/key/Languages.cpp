@@ -37,4 +37,8 @@ std::string descriptionExtension(int languageIndex) {
     return isLanguage(languageIndex) ? kFiles[languageIndex - 1].descriptionExtension : "";
 }
 
+std::string languageFolderName(int languageIndex) {
+    return isLanguage(languageIndex) ? kFiles[languageIndex - 1].fileLetters : "";
+}
+
 }  // namespace sporix

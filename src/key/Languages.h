@@ -18,6 +18,8 @@ std::string interfaceTextFileName(int languageIndex);
 std::string languageFileName(std::string_view stem, int languageIndex);
 std::string characterFileExtension(int languageIndex);
 std::string descriptionExtension(int languageIndex);
+// The folder of the language's pictures: its letters, as in the text file names.
+std::string languageFolderName(int languageIndex);
 
 inline constexpr const char* kEnglishCharacterExtension = ".FEA";
 inline constexpr const char* kEnglishDescriptionExtension = ".TXT";

@@ -171,6 +171,52 @@ TEST_F(SpeciesInformation, CharacterPicturesReplaceTheLists) {
     EXPECT_FALSE(main().image1Visible);
 }
 
+// A picture in the interface language's folder comes first; the common picture is the
+// fallback, for the character pictures, the drawing, the slide and the placeholder alike.
+TEST_F(SpeciesInformation, PictureOfTheInterfaceLanguageOrTheCommonOne) {
+    openSample(1);
+    folder.write("TESTGEN/TstPic2.Jpg", makeJpeg(9, 9));
+    folder.write("TESTGEN/s/tstpic2.jpg", makeJpeg(5, 5));  // folder and name in any case
+    folder.write("TESTGEN/s/TstPic3.Jpg", makeJpeg(7, 7));  // Spanish only
+    folder.write("TESTGEN/TstPic1.Jpg", makeJpeg(4, 4));    // common only
+    folder.write("TESTGEN/TGALPHA1.BMP", makeBitmap(30, 40));
+    folder.write("TESTGEN/s/TGALPHA1.BMP", makeBitmap(12, 40));
+    folder.write("TESTGEN/TGALPHA1.JPG", makeJpeg(16, 8));
+    folder.write("S/NoFigs.Jpg", makeJpeg(11, 10));
+    folder.write("D/NoFigs.Jpg", makeJpeg(13, 10));  // another language's is never shown
+    folder.write("InitS.Txt", test::numberedTexts());
+    const auto widthShownForRow = [this](int row) {
+        program.ButtonClick(row);
+        return main().image1 ? main().image1->width() : 0;
+    };
+    const auto drawingWidthOf = [this](const std::string& line, const std::string& sporePrint) {
+        pick(2, sporePrint);
+        program.Species1Click(lineOf(line));
+        return description().image1 ? description().image1->width() : 0;
+    };
+
+    program.LanguageClick(6);
+    messages.take();
+    EXPECT_EQ(widthShownForRow(2), 5);
+    EXPECT_EQ(widthShownForRow(1), 4);
+    EXPECT_TRUE(main().rows[2].buttonEnabled);
+    EXPECT_EQ(widthShownForRow(3), 7);
+    EXPECT_EQ(drawingWidthOf("T.alpha", "white"), 12);
+    EXPECT_TRUE(description().slideEnabled);  // the common slide
+    program.SlideClick();
+    ASSERT_TRUE(program.views().slide.image1);
+    EXPECT_EQ(program.views().slide.image1->width(), 16);
+    program.SlideFormClose();
+    EXPECT_EQ(drawingWidthOf("T.beta", "cream"), 11);  // no drawing: the Spanish placeholder
+
+    program.LanguageClick(1);
+    messages.take();
+    EXPECT_EQ(widthShownForRow(2), 9);
+    EXPECT_FALSE(main().rows[2].buttonEnabled);
+    EXPECT_EQ(drawingWidthOf("T.alpha", "white"), 30);
+    EXPECT_EQ(drawingWidthOf("T.beta", "cream"), 20);
+}
+
 TEST_F(SpeciesInformation, CompareTheThreeBestWithoutTicks) {
     openSample(1);
     pick(1, "red");

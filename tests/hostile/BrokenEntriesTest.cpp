@@ -198,6 +198,50 @@ TEST_P(BrokenEntries, GenusFolderFiles) {
     EXPECT_EQ(snapshot(), noGenusFolder);
 }
 
+// A language's picture that is no readable file, or a language folder that is none, is
+// passed over for the common picture, without a message.
+TEST_P(BrokenEntries, LanguagePicturesFallBackToTheCommonOnes) {
+    start(1);
+    writeSample();
+    folder.write("InitS.Txt", numberedTexts());
+    folder.write("NoFigs.Jpg", test::makeJpeg(20, 10));
+    folder.write("TESTGEN/TGALPHA1.BMP", test::makeBitmap(30, 40));
+    folder.write("TESTGEN/TGALPHA1.JPG", test::makeJpeg(16, 8));
+    folder.write("TESTGEN/TstPic1.Jpg", test::makeJpeg(6, 6));
+    for (const char* name : {"S/NoFigs.Jpg", "TESTGEN/S/TGALPHA1.BMP", "TESTGEN/S/TGALPHA1.JPG",
+                             "TESTGEN/S/TstPic1.Jpg", "TESTGEN/S/TstPic2.Jpg"}) {
+        breakEntry(name);
+    }
+    program.LanguageClick(6);
+    messages.take();
+    const auto drawingWidthOf = [this](const std::string& line, const std::string& sporePrint) {
+        pick(2, sporePrint);
+        program.Species1Click(lineOf(line));
+        return program.views().description.image1 ? program.views().description.image1->width() : 0;
+    };
+    for (const bool foldersBroken : {false, true}) {
+        if (foldersBroken) {  // the placeholder's language folder broken, the genus's one a file
+            breakEntry("S");
+            fs::remove_all(folder.path() / "TESTGEN" / "S");
+            folder.write("TESTGEN/S", "a file");
+        }
+        const auto before = snapshot();
+        openGenus();
+        EXPECT_FALSE(main().rows[1].buttonEnabled);
+        program.ButtonClick(1);
+        ASSERT_TRUE(main().image1);
+        EXPECT_EQ(main().image1->width(), 6);
+        EXPECT_EQ(drawingWidthOf("T.alpha", "white"), 30);
+        program.SlideClick();
+        ASSERT_TRUE(program.views().slide.image1);
+        EXPECT_EQ(program.views().slide.image1->width(), 16);
+        EXPECT_EQ(drawingWidthOf("T.gamma", "cream"), 20);  // the placeholder
+        program.CloseClick();
+        EXPECT_TRUE(messages.take().empty());
+        EXPECT_EQ(snapshot(), before);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Entries, BrokenEntries,
                          ::testing::Values(BrokenEntry{Entry::Folder, "Is a directory", false},
                                            BrokenEntry{Entry::SelfLink, "Too many levels of symbolic links", true},

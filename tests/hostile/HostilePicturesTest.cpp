@@ -74,6 +74,26 @@ TEST_F(HostilePictures, CutJpegsAreRefusedWhereverTheyAreShown) {
     }
 }
 
+// A language's picture that exists is the one shown: a broken one is refused with its
+// name, never swapped silently for the common picture.
+TEST_F(HostilePictures, CutLanguagePictureIsRefusedWithItsName) {
+    const std::string whole = test::makeJpeg(64, 48);
+    folder.write("InitD.Txt", test::numberedTexts());
+    folder.write("TESTGEN/D/TstPic1.Jpg", whole.substr(0, whole.size() / 2));
+    folder.write("D/NoFigs.Jpg", whole.substr(0, whole.size() / 2));
+    program.LanguageClick(3);
+    messages.take();
+    pick(2, "white");
+    const auto before = snapshot();
+    program.ButtonClick(1);
+    EXPECT_EQ(messages.take(), Messages{refused("TESTGEN\\D\\TstPic1.Jpg", "Premature end of JPEG file")});
+    EXPECT_FALSE(main().image1);
+    program.Species1Click(lineOf("T.alpha"));
+    EXPECT_EQ(messages.take(), Messages{refused("D\\NoFigs.Jpg", "Premature end of JPEG file")});
+    EXPECT_FALSE(description().visible);
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(HostilePictures, CutPlaceholderStopsTheDescriptionWithItsName) {
     const std::string whole = test::makeJpeg(20, 10);
     folder.write("NoFigs.Jpg", whole.substr(0, whole.size() / 2));

@@ -60,7 +60,7 @@ while IFS= read -r -d '' file; do
     fi
 done < <(find "$out" -type f -print0 | sort -z)
 
-# Pictures left in a genus folder that no parameters line draws any more.
+# Pictures left in a genus folder, or in a language folder, that nothing draws any more.
 for folder in "$out"/*/; do
     genus="$(basename "$folder")"
     [[ -d "$data/$genus" ]] || continue
@@ -70,7 +70,7 @@ for folder in "$out"/*/; do
             echo "not drawn: data/$relative"
             differ=1
         fi
-    done < <(find "$data/$genus" -maxdepth 1 -type f \( -iname '*.bmp' -o -iname '*.jpg' \) -print0 | sort -z)
+    done < <(find "$data/$genus" -type f \( -iname '*.bmp' -o -iname '*.jpg' \) -print0 | sort -z)
 done
 
 if ((differ)); then

@@ -139,9 +139,12 @@ QImage drawCharPicture(const CharPicParams& picture, const QString& genusCode) {
 }
 
 QStringList charPictureProblems(const CharPicParams& picture) {
-    if (isColourScale(picture)) return colourScaleProblems(picture);
-    const Grid grid = bestGrid(picture);
     QStringList problems;
+    for (const PicturePanel& panel : picture.panels)
+        if (const QString missing = lettersNotDrawn(panel.label); !missing.isEmpty())
+            problems << QStringLiteral("label \"%1\" has letters the font cannot draw: %2").arg(panel.label, missing);
+    if (isColourScale(picture)) return problems + colourScaleProblems(picture);
+    const Grid grid = bestGrid(picture);
     for (std::size_t i = 0; i < picture.panels.size(); ++i)
         if (!grid.labels[i].whole)
             problems << QStringLiteral("label \"%1\" does not fit its panel; shorten it").arg(picture.panels[i].label);

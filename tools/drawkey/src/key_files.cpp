@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
 // Windows-1252 bytes 0x80-0x9F; 0 marks the five unassigned ones. The rest is Latin-1.
@@ -78,19 +76,24 @@ std::optional<QString> readGenusDisplayName(const QString& dataFolder, const QSt
     return std::nullopt;
 }
 
-std::optional<std::vector<int>> readStateCounts(const QString& dataFolder, const QString& genusFolder) {
-    const QString path = findFile(dataFolder, genusFolder + QLatin1String(".FEA"));
+std::optional<std::vector<QStringList>> readStateTexts(const QString& dataFolder, const QString& genusFolder,
+                                                       const QString& extension) {
+    const QString path = findFile(dataFolder, genusFolder + extension);
     if (path.isEmpty()) return std::nullopt;
-    // A block is the character's name, its state lines, then a line holding ".".
-    std::vector<int> counts;
-    int linesInBlock = 0;
+    // A block is the character's name, its state lines, then a line holding ".". A state
+    // line holds the text in its first 25 characters and the code after them.
+    constexpr int stateTextWidth = 25;
+    std::vector<QStringList> characters;
+    std::optional<QStringList> block;
     for (const QString& line : readKeyLines(path)) {
-        if (line != QLatin1String(".")) {
-            ++linesInBlock;
-            continue;
+        if (line == QLatin1String(".")) {
+            characters.push_back(block.value_or(QStringList()));
+            block.reset();
+        } else if (!block) {
+            block.emplace();  // the character's name
+        } else {
+            *block << line.left(stateTextWidth).trimmed();
         }
-        counts.push_back(std::max(0, linesInBlock - 1));
-        linesInBlock = 0;
     }
-    return counts;
+    return characters;
 }

@@ -3,20 +3,27 @@
 //   drawkey [--names DATA] OUT PARAMS.txt...
 //
 // Writes OUT/NoFigs.Jpg and, for every parameters file, OUT/<FOLDER>/<CODE>.BMP,
-// OUT/<FOLDER>/<CODE>.JPG and OUT/<FOLDER>/<Code>Pic<n>.Jpg. Titles take the display
-// names from DATA (default OUT): <FOLDER>.SPE and genuslst.txt.
+// OUT/<FOLDER>/<CODE>.JPG and OUT/<FOLDER>/<Code>Pic<n>.Jpg, with English words; the
+// placeholder, drawings and character pictures again in each other language's folder
+// (OUT/S/NoFigs.Jpg, OUT/<FOLDER>/S/...). Titles take the display names from DATA
+// (default OUT): <FOLDER>.SPE and genuslst.txt; labels the states' texts from the
+// character files there.
 #include "charpic.h"
 #include "image_writers.h"
 #include "key_files.h"
 #include "nofigs.h"
 #include "params.h"
+#include "picture_language.h"
 #include "plate.h"
 #include "slide.h"
+#include "state_labels.h"
 
 #include <QDir>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -74,42 +81,103 @@ void checkSpeciesAgainstKey(const Options& options, const GenusParams& genus, co
             report(QStringLiteral("warning: %1 is not in %2.SPE").arg(species.code, genus.folder));
 }
 
-// Errors: a picture that leaves out a state of its character, or cannot show a label whole.
-QStringList picturesProblems(const Options& options, const GenusParams& genus, const QString& paramsPath) {
-    QStringList problems;
-    if (const auto stateCounts = readStateCounts(options.namesFolder, genus.folder))
-        problems << checkPanelsAgainstStates(genus, *stateCounts, paramsPath);
-    else if (!genus.charPics.empty())
-        report(QStringLiteral("warning: no %1.FEA in %2; the pictures' panels are not checked against the states")
-                   .arg(genus.folder, options.namesFolder));
-    for (const CharPicParams& picture : genus.charPics)
-        for (const QString& problem : charPictureProblems(picture))
-            problems << QStringLiteral("%1:%2: %3").arg(paramsPath).arg(picture.line).arg(problem);
-    return problems;
+// A language's pictures of one genus: its labelled character pictures, or nothing where
+// the key has no character file in that language.
+struct LanguagePictures {
+    const PictureLanguage* language = nullptr;
+    std::optional<std::vector<CharPicParams>> charPics;
+};
+
+// The pictures of every language, and in `problems` what keeps the genus from being drawn:
+// a picture that leaves out a state of its character or cannot show a label whole.
+std::vector<LanguagePictures> labelGenus(const Options& options, const GenusParams& genus, const QString& paramsPath,
+                                         QStringList& problems) {
+    std::vector<LanguagePictures> labelled;
+    for (const PictureLanguage& language : pictureLanguages()) {
+        LanguagePictures pictures{&language, std::nullopt};
+        const QString characterFile = genus.folder + language.characterExtension;
+        const auto states = readStateTexts(options.namesFolder, genus.folder, language.characterExtension);
+        if (!states) {
+            // Without the English file the pictures have no labels; without another
+            // language's, the program shows that language the English pictures.
+            if (language.isCommon() && !genus.charPics.empty())
+                problems << QStringLiteral("%1: no %2 in %3: the character pictures take their labels from it")
+                                .arg(paramsPath, characterFile, options.namesFolder);
+            else if (!genus.charPics.empty())
+                report(QStringLiteral("warning: no %1 in %2; its character pictures are not drawn")
+                           .arg(characterFile, options.namesFolder));
+            labelled.push_back(std::move(pictures));
+            continue;
+        }
+        if (language.isCommon()) problems << checkPanelNotes(genus, *states, paramsPath);
+        pictures.charPics = labelledPictures(genus, *states, characterFile, paramsPath, problems);
+        for (const CharPicParams& picture : *pictures.charPics)
+            for (const QString& problem : charPictureProblems(picture))
+                problems
+                    << QStringLiteral("%1:%2: %3: %4").arg(paramsPath).arg(picture.line).arg(characterFile, problem);
+        labelled.push_back(std::move(pictures));
+    }
+    return labelled;
 }
 
-bool drawGenus(const Options& options, const GenusParams& genus) {
+// The folder of a language's pictures beside the common ones in `common`.
+std::optional<QDir> languageFolder(const QDir& common, const PictureLanguage& language) {
+    if (language.isCommon()) return common;
+    if (!common.mkpath(language.folder)) {
+        report(QStringLiteral("cannot create %1").arg(common.filePath(language.folder)));
+        return std::nullopt;
+    }
+    return QDir(common.filePath(language.folder));
+}
+
+// The drawings and character pictures of one language; the slides carry no words and are
+// drawn once, with the common pictures.
+bool drawLanguage(const GenusParams& genus, const QString& genusName, const QHash<QString, QString>& names,
+                  const LanguagePictures& pictures, const QDir& folder) {
+    const PictureLanguage& language = *pictures.language;
+    bool ok = true;
+    for (const SpeciesParams& species : genus.species) {
+        const QString title = genusName + QLatin1Char(' ') + names.value(species.code.toUpper(), species.code);
+        ok = save(writeInkBmp(drawPlate(species, title, language),
+                              folder.filePath(species.code + QLatin1String(".BMP")))) &&
+             ok;
+        if (language.isCommon())
+            ok = save(writeJpeg(drawSlide(species), folder.filePath(species.code + QLatin1String(".JPG")))) && ok;
+    }
+    for (const CharPicParams& picture : pictures.charPics.value_or(std::vector<CharPicParams>())) {
+        const QString name = QStringLiteral("%1Pic%2.Jpg").arg(genus.code).arg(picture.character);
+        ok = save(writeJpeg(drawCharPicture(picture, genus.code), folder.filePath(name))) && ok;
+    }
+    return ok;
+}
+
+bool drawGenus(const Options& options, const GenusParams& genus, const std::vector<LanguagePictures>& languages) {
     const QDir out(options.outFolder);
     if (!out.mkpath(genus.folder)) {
         report(QStringLiteral("cannot create %1").arg(out.filePath(genus.folder)));
         return false;
     }
-    const QDir folder(out.filePath(genus.folder));
+    const QDir common(out.filePath(genus.folder));
     const QHash<QString, QString> names = readSpeciesNames(options.namesFolder, genus.folder);
     checkSpeciesAgainstKey(options, genus, names);
     const QString genusName = genusDisplayName(options.namesFolder, genus);
     bool ok = true;
-    for (const SpeciesParams& species : genus.species) {
-        const QString title = genusName + QLatin1Char(' ') + names.value(species.code.toUpper(), species.code);
-        ok = save(writeInkBmp(drawPlate(species, title), folder.filePath(species.code + QLatin1String(".BMP")))) && ok;
-        ok = save(writeJpeg(drawSlide(species), folder.filePath(species.code + QLatin1String(".JPG")))) && ok;
+    for (const LanguagePictures& pictures : languages) {
+        const auto folder = languageFolder(common, *pictures.language);
+        ok = folder && drawLanguage(genus, genusName, names, pictures, *folder) && ok;
     }
-    for (const CharPicParams& picture : genus.charPics) {
-        const QString name = QStringLiteral("%1Pic%2.Jpg").arg(genus.code).arg(picture.character);
-        ok = save(writeJpeg(drawCharPicture(picture, genus.code), folder.filePath(name))) && ok;
+    std::printf("%s: %d species, %d character pictures, in %d languages\n", qPrintable(genus.folder),
+                int(genus.species.size()), int(genus.charPics.size()), int(languages.size()));
+    return ok;
+}
+
+bool drawPlaceholders(const QString& outFolder) {
+    bool ok = true;
+    for (const PictureLanguage& language : pictureLanguages()) {
+        const auto folder = languageFolder(QDir(outFolder), language);
+        ok = folder &&
+             save(writeJpeg(drawNoFigs(language.noDrawing), folder->filePath(QStringLiteral("NoFigs.Jpg")))) && ok;
     }
-    std::printf("%s: %d species, %d character pictures\n", qPrintable(genus.folder), int(genus.species.size()),
-                int(genus.charPics.size()));
     return ok;
 }
 
@@ -127,17 +195,18 @@ int main(int argc, char** argv) {
         report(QStringLiteral("cannot create %1").arg(options.outFolder));
         return 1;
     }
-    bool ok = save(writeJpeg(drawNoFigs(), QDir(options.outFolder).filePath(QStringLiteral("NoFigs.Jpg"))));
+    bool ok = drawPlaceholders(options.outFolder);
     for (const QString& path : options.paramsFiles) {
         const ParamsReadResult result = readParamsFile(path);
         for (const QString& error : result.errors) report(error);
-        const QStringList problems = result.genus ? picturesProblems(options, *result.genus, path) : QStringList();
-        for (const QString& problem : problems) report(problem);
-        if (!result.genus || !problems.isEmpty()) {
+        if (!result.genus) {
             ok = false;
             continue;
         }
-        ok = drawGenus(options, *result.genus) && ok;
+        QStringList problems;
+        const std::vector<LanguagePictures> languages = labelGenus(options, *result.genus, path, problems);
+        for (const QString& problem : problems) report(problem);
+        ok = problems.isEmpty() && drawGenus(options, *result.genus, languages) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -27,7 +27,7 @@ void drawEmptyFieldIcon(QPainter& painter, QPointF centre) {
 
 }  // namespace
 
-QImage drawNoFigs() {
+QImage drawNoFigs(const QString& caption) {
     QImage image(noFigsWidth, noFigsHeight, QImage::Format_RGB32);
     image.fill(paper);
     QPainter painter(&image);
@@ -36,7 +36,7 @@ QImage drawNoFigs() {
     painter.drawRect(QRectF(6, 6, noFigsWidth - 12, noFigsHeight - 12));
     drawEmptyFieldIcon(painter, QPointF(noFigsWidth / 2.0, 200));
     painter.setPen(dark);
-    drawTextCentred(painter, QStringLiteral("No drawing"), QPointF(noFigsWidth / 2.0, 330), TextStyle{20, 2.2, 0});
+    drawTextCentred(painter, caption, QPointF(noFigsWidth / 2.0, 330), TextStyle{20, 2.2, 0});
     painter.end();
     return image;
 }

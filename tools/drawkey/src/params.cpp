@@ -184,15 +184,16 @@ void ParamsParser::parseCharPic(const QStringList& fields) {
     genus_.charPics.push_back(picture);
 }
 
-// <keyword>=<Label>, the keyword maybe <word>@#RRGGBB in a tinted kind, a colour notation
-// in a colour scale. Reports what is wrong and gives nothing then.
+// <keyword> or <keyword>=<note>, the keyword maybe <word>@#RRGGBB in a tinted kind, a
+// colour notation in a colour scale. Reports what is wrong and gives nothing then.
 std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, const QString& item) {
     const qsizetype equals = item.indexOf(QLatin1Char('='));
     PicturePanel panel;
     panel.keyword = item.left(equals).trimmed();
-    panel.label = equals < 0 ? QString() : item.mid(equals + 1).trimmed();
-    if (equals < 0 || panel.label.isEmpty()) {
-        fail(QStringLiteral("panel \"%1\" is not <keyword>=<Label>").arg(item));
+    panel.note = equals < 0 ? QString() : item.mid(equals + 1).trimmed();
+    panel.label = panel.note;
+    if (panel.keyword.isEmpty() || (equals >= 0 && panel.note.isEmpty())) {
+        fail(QStringLiteral("panel \"%1\" is not <keyword> or <keyword>=<state>").arg(item));
         return std::nullopt;
     }
     const QString kindName = QString::fromLatin1(kind.name.data(), qsizetype(kind.name.size()));
@@ -222,25 +223,24 @@ std::optional<PicturePanel> ParamsParser::parsePanel(const CharPicKind& kind, co
 
 }  // namespace
 
-QStringList checkPanelsAgainstStates(const GenusParams& genus, const std::vector<int>& stateCounts,
-                                     const QString& sourceName) {
+QStringList checkPanelNotes(const GenusParams& genus, const std::vector<QStringList>& englishStates,
+                            const QString& sourceName) {
+    const auto plain = [](QString text) { return text.replace(QChar(0x00A0), QLatin1Char(' ')); };
     QStringList errors;
     for (const CharPicParams& picture : genus.charPics) {
-        const QString where = QStringLiteral("%1:%2: ").arg(sourceName).arg(picture.line);
-        const int panels = int(picture.panels.size());
-        if (picture.character > int(stateCounts.size()))
-            errors << where + QStringLiteral("%1 has %2 characters, no character %3")
-                                  .arg(genus.folder)
-                                  .arg(stateCounts.size())
-                                  .arg(picture.character);
-        else if (const int states = stateCounts[std::size_t(picture.character - 1)]; states != panels)
-            errors << where + QStringLiteral(
-                                  "character %1 has %2 states in %3.FEA, the picture %4 panels: "
-                                  "give every state its panel, in the order of the states")
-                                  .arg(picture.character)
-                                  .arg(states)
-                                  .arg(genus.folder)
-                                  .arg(panels);
+        if (picture.character > int(englishStates.size())) continue;  // the labelling reports it
+        const QStringList& states = englishStates[std::size_t(picture.character - 1)];
+        for (qsizetype i = 0; i < qsizetype(picture.panels.size()) && i < states.size(); ++i) {
+            const QString& note = picture.panels[std::size_t(i)].note;
+            if (!note.isEmpty() && plain(note) != plain(states[i]))
+                errors << QStringLiteral("%1:%2: panel %3 says \"%4\", but state %3 of character %5 is \"%6\"")
+                              .arg(sourceName)
+                              .arg(picture.line)
+                              .arg(i + 1)
+                              .arg(note)
+                              .arg(picture.character)
+                              .arg(states[i]);
+        }
     }
     return errors;
 }

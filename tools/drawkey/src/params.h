@@ -29,8 +29,9 @@ struct SpeciesParams {
 
 struct PicturePanel {
     QString keyword;  // a colour notation in a colour scale
-    QString label;
-    QColor tint;  // invalid unless the line gives <keyword>@#RRGGBB
+    QString label;    // drawn under the panel: its state's text in the picture's language
+    QColor tint;      // invalid unless the line gives <keyword>@#RRGGBB
+    QString note;     // <keyword>=<note>: the state's English text, for whoever reads the line
 };
 
 struct CharPicParams {
@@ -55,8 +56,8 @@ struct ParamsReadResult {
 ParamsReadResult readParamsFile(const QString& path);
 ParamsReadResult parseParams(const QByteArray& content, const QString& sourceName);
 
-// Every state of a character gets its panel: stateCounts[k] is the number of states of
-// character k + 1 in the genus's character file. Returns "file:line: message" for each
-// picture whose panels do not match.
-QStringList checkPanelsAgainstStates(const GenusParams& genus, const std::vector<int>& stateCounts,
-                                     const QString& sourceName);
+// A panel's note names its state as the English character file does (a no-break space
+// counting as a blank): englishStates[k] holds the state texts of character k + 1.
+// Returns "file:line: message" for each note that names another state.
+QStringList checkPanelNotes(const GenusParams& genus, const std::vector<QStringList>& englishStates,
+                            const QString& sourceName);

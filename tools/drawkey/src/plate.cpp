@@ -115,17 +115,17 @@ void drawBasidia(QPainter& painter, const SpeciesParams& species, const SporeFig
     drawBasidium(painter, QPointF(youngX, hymeniumBase), young, platePixelsPerMicron, false, {}, ink, rng);
 }
 
-void drawRightColumn(QPainter& painter, const SpeciesParams& species, Rng& rng) {
+void drawRightColumn(QPainter& painter, const SpeciesParams& species, const PictureLanguage& language, Rng& rng) {
     const double columnWidth = plateWidth - margin - rightColumnLeft;
     const double centre = rightColumnLeft + columnWidth / 2;
     const CellInk ink = blackCellInk();
     if (species.cystidia == Cystidia::None) {
-        drawTextCentred(painter, QStringLiteral("hyphae"), QPointF(centre, labelTop), labelStyle);
+        drawTextCentred(painter, language.hyphae, QPointF(centre, labelTop), labelStyle);
         drawHyphalEnds(painter, QPointF(centre, hymeniumBase), 45 * platePixelsPerMicron, 3, platePixelsPerMicron, ink,
                        rng);
         return;
     }
-    drawTextCentred(painter, QStringLiteral("cystidia"), QPointF(centre, labelTop), labelStyle);
+    drawTextCentred(painter, language.cystidia, QPointF(centre, labelTop), labelStyle);
     const double width = cystidiumSize(species.cystidia).width() * platePixelsPerMicron;
     const double length = cystidiumSize(species.cystidia).height() * platePixelsPerMicron;
     const double room = hymeniumBase - labelTop - 12;
@@ -141,21 +141,22 @@ void drawRightColumn(QPainter& painter, const SpeciesParams& species, Rng& rng) 
     }
 }
 
-QString micronRange(const MicronRange& range) {
-    return QStringLiteral("%1-%2").arg(range.min, 0, 'f', 1).arg(range.max, 0, 'f', 1);
+QString micronRange(const MicronRange& range, const PictureLanguage& language) {
+    return language.decimal(range.min) + QLatin1Char('-') + language.decimal(range.max);
 }
 
-void drawFooter(QPainter& painter, const SpeciesParams& species) {
+void drawFooter(QPainter& painter, const SpeciesParams& species, const PictureLanguage& language) {
     const double baseline = plateHeight - 12;
     drawScaleBar(painter, QPointF(margin + 4, baseline), platePixelsPerMicron, labelStyle, false);
     const QString sizes =
-        QStringLiteral("spores %1 \u00D7 %2 \u00B5m").arg(micronRange(species.length), micronRange(species.width));
+        QStringLiteral("%1 %2 \u00D7 %3 \u00B5m")
+            .arg(language.spores, micronRange(species.length, language), micronRange(species.width, language));
     drawText(painter, sizes, QPointF(plateWidth - margin - textWidth(sizes, noteStyle), baseline), noteStyle);
 }
 
 }  // namespace
 
-QImage drawPlate(const SpeciesParams& species, const QString& title) {
+QImage drawPlate(const SpeciesParams& species, const QString& title, const PictureLanguage& language) {
     QImage image(plateWidth, plateHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -164,16 +165,16 @@ QImage drawPlate(const SpeciesParams& species, const QString& title) {
     Rng rng = Rng::fromText(species.code.toStdString(), 1);
 
     drawText(painter, title, QPointF(margin, 26), fitStyle(title, plateWidth - 2 * margin, titleStyle, 8));
-    drawText(painter, QStringLiteral("spores"), QPointF(margin + 2, labelTop), labelStyle);
+    drawText(painter, language.spores, QPointF(margin + 2, labelTop), labelStyle);
     const SporeFigure carried = carriedSpore(species, rng);
     const double basidiaHeight = basidiumHeight(basidiumSizeFor(species), platePixelsPerMicron, {&carried, nullptr, 2});
     const double sporesBottom = drawSporeRows(painter, species, labelTop + 10, basidiaHeight, rng);
     // The label sits just above the basidia, however far down they stand.
     const double basidiaLabel = std::max(sporesBottom + 22, hymeniumBase - basidiaHeight - 8);
-    drawText(painter, QStringLiteral("basidia"), QPointF(margin + 2, basidiaLabel), labelStyle);
+    drawText(painter, language.basidia, QPointF(margin + 2, basidiaLabel), labelStyle);
     drawBasidia(painter, species, carried, basidiaLabel + 8, rng);
-    drawRightColumn(painter, species, rng);
-    drawFooter(painter, species);
+    drawRightColumn(painter, species, language, rng);
+    drawFooter(painter, species, language);
     painter.end();
     return image;
 }

@@ -104,14 +104,10 @@ const Glyph* glyphFor(char32_t codePoint) {
 // Letters missing from the font, spelt with letters it has.
 QString substitute(QChar letter) {
     switch (letter.unicode()) {
-        case 0x00DF:
-            return QStringLiteral("ss");
         case 0x00E6:
             return QStringLiteral("ae");
         case 0x00C6:
             return QStringLiteral("AE");
-        case 0x0153:
-            return QStringLiteral("oe");
         case 0x0152:
             return QStringLiteral("OE");
         case 0x00F8:
@@ -131,7 +127,7 @@ QString substitute(QChar letter) {
         case 0x00A0:
             return QStringLiteral(" ");
         default:
-            return QStringLiteral("?");
+            return QString();
     }
 }
 
@@ -163,7 +159,15 @@ void placeLetter(std::vector<PlacedGlyph>& placed, QChar letter) {
         placed.push_back(entry);
         return;
     }
-    for (QChar replacement : substitute(letter)) placed.push_back({glyphFor(replacement.unicode()), {}});
+    const QString replacement = substitute(letter);
+    for (QChar drawn : replacement.isEmpty() ? QStringLiteral("?") : replacement)
+        placed.push_back({glyphFor(drawn.unicode()), {}});
+}
+
+bool drawable(QChar letter) {
+    if (glyphFor(letter.unicode()) || letter.category() == QChar::Mark_NonSpacing) return true;
+    const QString decomposed = letter.decomposition();
+    return (!decomposed.isEmpty() && glyphFor(decomposed[0].unicode())) || !substitute(letter).isEmpty();
 }
 
 std::vector<PlacedGlyph> placeText(const QString& text) {
@@ -179,6 +183,13 @@ double unitsWide(const std::vector<PlacedGlyph>& placed) {
 }
 
 }  // namespace
+
+QString lettersNotDrawn(const QString& text) {
+    QString missing;
+    for (QChar letter : text)
+        if (!drawable(letter) && !missing.contains(letter)) missing += letter;
+    return missing;
+}
 
 double textWidth(const QString& text, const TextStyle& style) {
     return unitsWide(placeText(text)) * style.capHeight / unitsPerCap + style.penWidth;

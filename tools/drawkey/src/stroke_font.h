@@ -14,6 +14,10 @@ struct TextStyle {
     double slant = 0;       // sideways shift per unit of height; 0.2 draws italics
 };
 
+// The letters of `text` that the font can neither draw nor spell with others: each
+// would be drawn as '?'.
+QString lettersNotDrawn(const QString& text);
+
 // Width of the ink, pen included.
 double textWidth(const QString& text, const TextStyle& style);
 

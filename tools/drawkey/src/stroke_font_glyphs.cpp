@@ -98,11 +98,13 @@ constexpr GlyphDefinition glyphs[] = {
     {U'|', 0, "M 0 11 L 0 -1"},
     {U'}', 3, "M 0 11 L 1 11 L 1.5 10.5 L 1.5 6 L 3 5 L 1.5 4 L 1.5 -0.5 L 1 -1 L 0 -1"},
     {U'~', 6, "S 1.5 4 1.5 1 180 -180 A 4.5 4 1.5 1 180 180"},
-    {U'\u00B0', 3, "S 1.5 8.5 1.5 1.5 0 360"},                           // degree sign
-    {U'\u00B5', 6, "M 0 -3 L 0 7 M 0 3 A 3 3 3 3 180 180 M 6 7 L 6 0"},  // micro sign
-    {U'\u00D7', 6, "M 0.5 1.5 L 5.5 6.5 M 0.5 6.5 L 5.5 1.5"},           // multiplication sign
-    {U'\u0131', 0, "M 0 0 L 0 7"},                                       // dotless i, carries accents
-    {U'\u2013', 6, "M 0 4 L 6 4"},                                       // en dash
+    {U'\u00B0', 3, "S 1.5 8.5 1.5 1.5 0 360"},                                               // degree sign
+    {U'\u00B5', 6, "M 0 -3 L 0 7 M 0 3 A 3 3 3 3 180 180 M 6 7 L 6 0"},                      // micro sign
+    {U'\u00DF', 5.6, "M 0 0 L 0 7.6 A 2.4 7.6 2.4 2.4 180 -250 A 2.8 2.8 2.8 2.6 90 -230"},  // sharp s
+    {U'\u00D7', 6, "M 0.5 1.5 L 5.5 6.5 M 0.5 6.5 L 5.5 1.5"},                               // multiplication sign
+    {U'\u0131', 0, "M 0 0 L 0 7"},                                                        // dotless i, carries accents
+    {U'\u0153', 11.5, "S 3 3.5 3 3.5 0 360 M 5.5 3.5 L 11.5 3.5 A 8.5 3.5 3 3.5 0 310"},  // oe ligature
+    {U'\u2013', 6, "M 0 4 L 6 4"},                                                        // en dash
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "colour_notation.h"
 #include "key_files.h"
 #include "params.h"
+#include "state_labels.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,32 +17,69 @@ ParamsReadResult parse(const char* charpicLines) {
     return parseParams(QByteArray("genus;Tst;TESTGEN\n") + charpicLines, QStringLiteral("TESTGEN.txt"));
 }
 
-TEST(DrawkeyParams, EveryStateOfTheCharacterNeedsItsPanel) {
+TEST(DrawkeyParams, EveryStateOfTheCharacterNeedsItsPanelLabelledInTheLanguage) {
     const ParamsReadResult result = parse(
         "charpic;1;cap-shape;convex=convex|flat=flat|funnel=funnel\n"
-        "charpic;2;ring;none=absent|membranous=present\n"
+        "charpic;2;ring;none|membranous\n"
         "# a comment line counts too\n"
         "charpic;4;gill-spacing;crowded=crowded|distant=distant\n");
     ASSERT_TRUE(result.genus) << result.errors.join('\n').toStdString();
-    const QStringList errors = checkPanelsAgainstStates(*result.genus, {4, 2, 3}, QStringLiteral("TESTGEN.txt"));
+    QStringList errors;
+    const std::vector<QStringList> spanish = {{"convexo", "plano", "embudo", "umbonado"},
+                                              {"ausente", "membranoso"},
+                                              {"apretadas", "espaciadas", "distantes"}};
+    const auto labelled = labelledPictures(*result.genus, spanish, "TESTGEN.FES", "TESTGEN.txt", errors);
     ASSERT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
-    EXPECT_TRUE(errors[0].startsWith("TESTGEN.txt:2: character 1 has 4 states")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].startsWith("TESTGEN.txt:2: character 1 has 4 states in TESTGEN.FES"))
+        << errors[0].toStdString();
     EXPECT_TRUE(errors[0].contains("the picture 3 panels")) << errors[0].toStdString();
-    EXPECT_TRUE(errors[1].startsWith("TESTGEN.txt:5: TESTGEN has 3 characters, no character 4"))
+    EXPECT_TRUE(errors[1].startsWith("TESTGEN.txt:5: TESTGEN.FES has 3 characters, no character 4"))
         << errors[1].toStdString();
-    EXPECT_TRUE(checkPanelsAgainstStates(*result.genus, {3, 2, 3, 2}, QStringLiteral("TESTGEN.txt")).isEmpty());
+    ASSERT_EQ(labelled.size(), 1u);
+    EXPECT_EQ(labelled[0].panels[0].label, "ausente");
+    EXPECT_EQ(labelled[0].panels[1].label, "membranoso");
+    EXPECT_EQ(labelled[0].panels[1].keyword, "membranous");
 }
 
-TEST(DrawkeyParams, StateCountsComeFromTheCharacterFile) {
+// A panel's English text is only a note for the reader, but it must name its own state:
+// a colour scale's colours out of the states' order would show under the wrong labels.
+TEST(DrawkeyParams, PanelNoteNamesItsEnglishState) {
+    const ParamsReadResult result = parse(
+        "charpic;1;colour-scale;#FFFFFF=white|#F5EBD0=cream|#C0302A\n"
+        "charpic;2;spore-ornament;smooth=smooth|high-crests=over 1\xC2\xA0\xC2\xB5m\n");
+    ASSERT_TRUE(result.genus) << result.errors.join('\n').toStdString();
+    EXPECT_TRUE(result.genus->charPics[0].panels[2].note.isEmpty());
+    const QStringList errors = checkPanelNotes(
+        *result.genus, {{"white", "ivory", "red"}, {"smooth", QStringLiteral("over 1 \u00B5m")}}, "TESTGEN.txt");
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_EQ(errors[0], "TESTGEN.txt:2: panel 2 says \"cream\", but state 2 of character 1 is \"ivory\"");
+    EXPECT_FALSE(parse("charpic;1;cap-shape;convex=|flat=flat\n").genus);
+}
+
+// A number keeps its unit on its line in every language; other blanks still break.
+TEST(DrawkeyParams, LabelKeepsANumberWithItsUnit) {
+    EXPECT_EQ(labelOfState(QStringLiteral("over 1 \u00B5m, 2 mm or 10 %")),
+              QStringLiteral("over 1\u00A0\u00B5m, 2\u00A0mm or 10\u00A0%"));
+    EXPECT_EQ(labelOfState("3 to 5 cm wide"), QStringLiteral("3 to 5\u00A0cm wide"));
+}
+
+TEST(DrawkeyParams, StateTextsComeFromTheCharacterFileOfTheLanguage) {
     QTemporaryDir folder;
-    QFile file(QDir(folder.path()).filePath("testgen.fea"));  // names match whatever their case
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "Cap shape\r\nconvex                   A\r\nflat                     B\r\n.\r\n"
-        "Ring\r\nabsent                   A\r\n.\r\n\x1a");
-    file.close();
-    EXPECT_EQ(readStateCounts(folder.path(), "TESTGEN"), (std::vector<int>{2, 1}));
-    EXPECT_FALSE(readStateCounts(folder.path(), "OTHER"));
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(QDir(folder.path()).filePath(name));  // names match whatever their case
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("testgen.fea",
+          "Cap shape\r\nconvex                   A\r\nflat                     B\r\n.\r\n"
+          "Ring\r\nabsent                   A\r\n.\r\n\x1a");
+    write("TESTGEN.FED", "Hutform\r\ngew\xF6lbt                  A\r\nflach, 1 \xB5m breit        B\r\n.\r\n");
+    EXPECT_EQ(readStateTexts(folder.path(), "TESTGEN", ".FEA"),
+              (std::vector<QStringList>{{"convex", "flat"}, {"absent"}}));
+    EXPECT_EQ(readStateTexts(folder.path(), "TESTGEN", ".FED"),
+              (std::vector<QStringList>{{QStringLiteral("gew\u00F6lbt"), QStringLiteral("flach, 1 \u00B5m breit")}}));
+    EXPECT_FALSE(readStateTexts(folder.path(), "TESTGEN", ".FES"));
+    EXPECT_FALSE(readStateTexts(folder.path(), "OTHER", ".FEA"));
 }
 
 TEST(DrawkeyParams, ColourNotationsAreColoursPatternsOrChanges) {

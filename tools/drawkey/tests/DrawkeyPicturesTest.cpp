@@ -1,6 +1,8 @@
 // The character pictures fit the box the program shows them in, with every label whole,
 // for any number of states a character may have.
 #include "charpic.h"
+#include "picture_language.h"
+#include "stroke_font.h"
 #include "vocabulary.h"
 
 #include <QColor>
@@ -19,7 +21,7 @@ CharPicParams pictureOf(std::string_view kind, const QString& keyword, int panel
     CharPicParams picture;
     picture.character = 3;
     picture.kind = charPicKindNamed(kind);
-    for (int i = 0; i < panels; ++i) picture.panels.push_back({keyword, label, QColor()});
+    for (int i = 0; i < panels; ++i) picture.panels.push_back({keyword, label, QColor(), QString()});
     return picture;
 }
 
@@ -46,6 +48,29 @@ TEST(DrawkeyPictures, LabelThatCannotBeShownWholeIsReported) {
     ASSERT_FALSE(problems.isEmpty());
     EXPECT_TRUE(problems.front().contains("does not fit")) << problems.front().toStdString();
     EXPECT_FALSE(charPictureProblems(pictureOf("colour-scale", QStringLiteral("#FFFFFF"), 20, tooLong)).isEmpty());
+}
+
+// A letter the font lacks would be drawn as "?": the German and French letters are there,
+// others are reported before anything is drawn.
+TEST(DrawkeyPictures, LabelWithALetterTheFontLacksIsReported) {
+    for (const char* kind : {"ring", "colour-scale"}) {
+        const QString keyword = kind == std::string_view("ring") ? "none" : "#FFFFFF";
+        EXPECT_TRUE(charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("wei\u00DF, c\u0153ur, na\u00EFf")))
+                        .isEmpty())
+            << kind;
+        const QStringList problems = charPictureProblems(pictureOf(kind, keyword, 3, QStringLiteral("\u0142upek")));
+        ASSERT_EQ(problems.size(), 3) << kind;
+        EXPECT_EQ(problems[0], QStringLiteral("label \"\u0142upek\" has letters the font cannot draw: \u0142"));
+    }
+}
+
+// A drawing's words exist in every language, in letters the font draws.
+TEST(DrawkeyPictures, DrawingWordsComeInEveryLanguage) {
+    for (const PictureLanguage& language : pictureLanguages())
+        for (const QString& word :
+             {language.spores, language.basidia, language.cystidia, language.hyphae, language.noDrawing})
+            EXPECT_TRUE(!word.isEmpty() && lettersNotDrawn(word).isEmpty())
+                << language.characterExtension.toStdString() << ": \"" << word.toStdString() << "\"";
 }
 
 QColor swatchPixel(const QString& notation, double acrossShare, double downShare) {
