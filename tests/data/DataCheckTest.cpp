@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "AccessibleTexts.h"
 #include "BundledKey.h"
 #include "ByteBuffer.h"
 #include "CharacterFile.h"
@@ -138,7 +139,7 @@ TEST(BundledKey, FrenchTextsKeepTheirSignsBesideTheirWords) {
 TEST(BundledKey, AccessibleNamesComeInEveryLanguage) {
     for (const char* language : {"UK", "NL", "D", "F", "I", "S"}) {
         const std::string texts = readFile(kData / (std::string("Access") + language + ".Txt"));
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), 6) << language;
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), kAccessibleTextCount) << language;
     }
 }
 
