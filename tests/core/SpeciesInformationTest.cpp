@@ -262,7 +262,7 @@ TEST_F(SpeciesInformation, HelpItemsAndMessages) {
     program.AboutProgram1Click();
     const auto about = messages.take();
     ASSERT_EQ(about.size(), 1u);
-    EXPECT_EQ(std::count(about[0].begin(), about[0].end(), '\n'), 10);
+    EXPECT_EQ(std::count(about[0].begin(), about[0].end(), '\n'), 14);
     EXPECT_EQ(about[0].front(), '\n');
 }
 
