@@ -1,6 +1,7 @@
 #include "StateBox.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace sporix {
 
@@ -13,6 +14,17 @@ bool movesThroughStates(const QKeyEvent& event) {
 }
 
 }  // namespace
+
+// The keyboard focus rests in the list's text field: its leaving is watched there.
+StateBox::StateBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    lineEdit()->installEventFilter(this);
+}
+
+bool StateBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::FocusOut) settle();
+    return QComboBox::eventFilter(watched, event);
+}
 
 template <class Event, class Handler>
 void StateBox::browse(Event* event, Handler handler) {

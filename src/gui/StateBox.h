@@ -10,12 +10,13 @@ namespace sporix {
 class StateBox : public QComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    explicit StateBox(QWidget* parent);
 
     // True while the arrow keys or the wheel move through the states.
     bool browsing() const { return browsing_; }
     // Opening the list settles first: what is chosen there counts on its own.
     void showPopup() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 Q_SIGNALS:
     void settled();
