@@ -362,6 +362,7 @@ void TForm1::showView(const MainWindowView& view) {
 
 void TForm1::showRows(const MainWindowView& view) {
     const QColor windowColour = QApplication::palette().color(QPalette::Base);
+    bool newCharacters = false;
     for (std::size_t n = 0; n < kMaxCharacters; ++n) {
         const CharacterRowView& shownRow = view.rows[n];
         CharacterRowControls& row = rows_[n];
@@ -372,6 +373,7 @@ void TForm1::showRows(const MainWindowView& view) {
             row.comboBox->clear();
             row.comboBox->addItems(items);
             row.comboBox->setCurrentIndex(-1);
+            newCharacters = newCharacters || !items.isEmpty();
         }
         const QString text = shown(shownRow.comboText);
         if (row.comboBox->currentText() != text) row.comboBox->setEditText(text);
@@ -383,6 +385,8 @@ void TForm1::showRows(const MainWindowView& view) {
         row.comboBox->setFocusPolicy(items.isEmpty() ? Qt::ClickFocus : Qt::WheelFocus);
         row.button->setAccessibleName(shown(shownRow.buttonAccessibleName));
     }
+    // A genus newly shown starts the keyboard at its first character.
+    if (newCharacters) rows_[0].comboBox->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::showRightHandArea(const MainWindowView& view) {

@@ -1,7 +1,8 @@
 #include "KeyAccessibility.h"
 
 #include <QAccessibleWidget>
-#include <QLineEdit>
+#include <functional>
+#include <utility>
 
 #include "ClickableLabel.h"
 #include "StateBox.h"
@@ -10,11 +11,30 @@ namespace sporix {
 
 namespace {
 
+// A control with one action of its own before the toolkit's, such as opening its list.
+class ActingAccessible : public QAccessibleWidget {
+public:
+    ActingAccessible(QWidget* control, QAccessible::Role role, QString action, std::function<void()> act)
+        : QAccessibleWidget(control, role), action_(std::move(action)), act_(std::move(act)) {}
+
+    QStringList actionNames() const override { return QStringList{action_} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& name) override {
+        if (name == action_) return act_();
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QString action_;
+    std::function<void()> act_;
+};
+
 // The toolkit's own interface names an editable drop-down list after its text; here the
 // name stays the character and the chosen state is the value.
-class StateBoxAccessible : public QAccessibleWidget {
+class StateBoxAccessible : public ActingAccessible {
 public:
-    explicit StateBoxAccessible(StateBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    explicit StateBoxAccessible(StateBox* box)
+        : ActingAccessible(box, QAccessible::ComboBox, showMenuAction(), [box] { box->showPopup(); }) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return box()->currentText().trimmed();
@@ -28,31 +48,18 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
-
-    void doAction(const QString& name) override {
-        if (name == showMenuAction()) return box()->showPopup();
-        QAccessibleWidget::doAction(name);
-    }
-
 private:
     StateBox* box() const { return static_cast<StateBox*>(widget()); }
 };
 
-class HeadingAccessible : public QAccessibleWidget {
+class HeadingAccessible : public ActingAccessible {
 public:
-    explicit HeadingAccessible(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    explicit HeadingAccessible(ClickableLabel* label)
+        : ActingAccessible(label, QAccessible::Button, pressAction(), [label] { label->press(); }) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return label()->text();
         return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
-
-    void doAction(const QString& name) override {
-        if (name == pressAction()) return label()->press();
-        QAccessibleWidget::doAction(name);
     }
 
 private:

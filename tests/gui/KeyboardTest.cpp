@@ -18,12 +18,8 @@ namespace {
 class Keyboard : public GuiFixture {
 protected:
     void writeKey(int kind) {
-        writeSampleKey(kind, {{"TGALPHA1*alpha", "R", "A", "M"},
-                              {"TGBETA01*beta", "R", "B", "M"},
-                              {"TGGAMMA1*gamma", "RG", ".A", "H"},
-                              {"TGDELTA1*delta", "G", "C", "?"}});
+        writeFourSpeciesKey(kind);
         folder.write("TESTGEN.TOX", "TGGAMMA1 deadly\r\n");
-        folder.write("NoFigs.Jpg", makeJpeg(40, 30));
         folder.write("TESTGEN/TGBETA01.TXT", "Beta, a test species\r\n");
         folder.write("TESTGEN/TGGAMMA1.TXT", "Gamma, a deadly test species\r\n");
     }
@@ -36,6 +32,11 @@ protected:
     QString described() {
         TForm3& description = windows->descriptionWindow();
         return description.isVisible() ? find<QPlainTextEdit>(description, "Memo1")->toPlainText() : QString();
+    }
+    void expectEscapeCloses(QWidget& window) {
+        activate(window);
+        press(Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible()) << window.objectName().toStdString();
     }
     std::string chosen(int row) { return program.views().main.rows[static_cast<std::size_t>(row - 1)].comboText; }
 };
@@ -80,9 +81,7 @@ TEST_F(Keyboard, ReturnAndSpaceOpenADescriptionFromTheListAHeadingAndTheAdvisor)
     species->setCurrentRow(beta);
     press(Qt::Key_Return);
     EXPECT_EQ(described(), "Beta, a test species");
-    activate(windows->descriptionWindow());
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(windows->descriptionWindow().isVisible());
+    expectEscapeCloses(windows->descriptionWindow());
 
     activate(mainWindow());
     focus(species);
@@ -104,9 +103,7 @@ TEST_F(Keyboard, ReturnAndSpaceOpenADescriptionFromTheListAHeadingAndTheAdvisor)
     press(Qt::Key_Space);
     EXPECT_EQ(described(), "Beta, a test species");
     windows->descriptionWindow().close();
-    activate(comparison);
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(comparison.isVisible());
+    expectEscapeCloses(comparison);
 
     activate(mainWindow());
     action("Advisor1")->trigger();
@@ -124,9 +121,7 @@ TEST_F(Keyboard, ReturnAndSpaceOpenADescriptionFromTheListAHeadingAndTheAdvisor)
     press(Qt::Key_Return);
     EXPECT_EQ(described(), "Gamma, a deadly test species");
     windows->descriptionWindow().close();
-    activate(advisor);
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(advisor.isVisible());
+    expectEscapeCloses(advisor);
 }
 
 TEST_F(Keyboard, TextsAreReadOnlyTabMovesOnAndUnusedPlacesAreSkipped) {
@@ -142,8 +137,7 @@ TEST_F(Keyboard, TextsAreReadOnlyTabMovesOnAndUnusedPlacesAreSkipped) {
     QTest::keyClicks(text, "typed");
     press(Qt::Key_Tab);
     EXPECT_EQ(text->toPlainText(), "Help text");
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(help.isVisible());
+    expectEscapeCloses(help);
 
     // From the description's text Tab moves on to the window's buttons.
     activate(mainWindow());
@@ -157,8 +151,7 @@ TEST_F(Keyboard, TextsAreReadOnlyTabMovesOnAndUnusedPlacesAreSkipped) {
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->window(), &description);
     EXPECT_NE(QApplication::focusWidget(), find<QPlainTextEdit>(description, "Memo1"));
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(description.isVisible());
+    expectEscapeCloses(description);
 
     // The menu bar's gap takes no part in the keyboard's way through the bar.
     activate(mainWindow());
