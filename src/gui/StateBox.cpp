@@ -1,5 +1,7 @@
 #include "StateBox.h"
 
+#include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -19,10 +21,24 @@ bool movesThroughStates(const QKeyEvent& event) {
 StateBox::StateBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     lineEdit()->installEventFilter(this);
+    // A text typed or chosen in the open list counts at once, and settles what came before.
+    connect(this, &QComboBox::editTextChanged, this, [this] {
+        if (!browsing_) passedOver_ = false;
+    });
+    // The same state chosen again in the open list, where the text does not change.
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!browsing_) settle();
+    });
+}
+
+// The open list takes the focus for a while; that is not leaving the list.
+bool StateBox::leavesTheList(const QEvent& event) const {
+    if (event.type() != QEvent::FocusOut || view()->window()->isVisible()) return false;
+    return static_cast<const QFocusEvent&>(event).reason() != Qt::PopupFocusReason;
 }
 
 bool StateBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit() && event->type() == QEvent::FocusOut) settle();
+    if (watched == lineEdit() && leavesTheList(*event)) settle();
     return QComboBox::eventFilter(watched, event);
 }
 
@@ -51,18 +67,13 @@ void StateBox::wheelEvent(QWheelEvent* event) {
 
 void StateBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
-    settle();
+    if (leavesTheList(*event)) settle();
 }
 
 // The wheel moves the list under the pointer, focused or not: leaving it settles.
 void StateBox::leaveEvent(QEvent* event) {
     QComboBox::leaveEvent(event);
     if (wheeled_) settle();
-}
-
-void StateBox::showPopup() {
-    settle();
-    QComboBox::showPopup();
 }
 
 void StateBox::settle() {

@@ -5,8 +5,9 @@
 namespace sporix {
 
 // A character's drop-down list. The arrow keys and the wheel on the closed list only pass
-// over the states; the state the user settles on (with Return, or by leaving the list)
-// counts once, so that a search runs for it and not for every state passed over.
+// over the states; the state the user settles on (with Return, by leaving the list, or by
+// choosing it in the open list) counts once, so that a search runs for it and not for
+// every state passed over. Typed text counts keystroke by keystroke, as it always did.
 class StateBox : public QComboBox {
     Q_OBJECT
 public:
@@ -14,8 +15,6 @@ public:
 
     // True while the arrow keys or the wheel move through the states.
     bool browsing() const { return browsing_; }
-    // Opening the list settles first: what is chosen there counts on its own.
-    void showPopup() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 Q_SIGNALS:
@@ -31,6 +30,7 @@ private:
     template <class Event, class Handler>
     void browse(Event* event, Handler handler);
     void settle();
+    bool leavesTheList(const QEvent& event) const;
 
     bool browsing_ = false;
     bool passedOver_ = false;  // a state was passed over and not yet settled on

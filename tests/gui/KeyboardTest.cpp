@@ -67,6 +67,18 @@ TEST_F(Keyboard, ArrowKeysOnAClosedListTakeNoStepTheStateSettledOnTakesOne) {
     press(Qt::Key_Tab);  // nothing passed over since: no further step
     action("Stepback1")->trigger();
     EXPECT_EQ(comboBox(2)->currentText(), "");
+
+    // Opening the list is not settling: the state chosen there is the one step taken.
+    focus(comboBox(1));
+    press(Qt::Key_Up);  // passed over
+    comboBox(1)->showPopup();
+    EXPECT_EQ(chosen(1), "");
+    comboBox(1)->view()->setCurrentIndex(comboBox(1)->model()->index(1, 0));  // green
+    QTest::keyClick(comboBox(1)->view(), Qt::Key_Return);
+    EXPECT_EQ(lines("ListBox1"), QStringList({"delta", "gamma"}));
+    focus(comboBox(2));
+    action("Stepback1")->trigger();
+    EXPECT_EQ(comboBox(1)->currentText(), "");
 }
 
 TEST_F(Keyboard, ReturnAndSpaceOpenADescriptionFromTheListAHeadingAndTheAdvisor) {
