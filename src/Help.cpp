@@ -7,6 +7,7 @@
 #include "ShownWindowSync.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 namespace sporix {
 
@@ -20,6 +21,8 @@ TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    makeReadOnly(*memo1_);
+    closeOnEscape(*this);
     setBackground(*memo1_, kSilver);
     placeWindow(*this, 79, 70, 639, 452);
 }
@@ -27,7 +30,7 @@ TForm2::TForm2(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
 void TForm2::showView(const HelpWindowView& view) {
     setWindowTitle(shown(view.caption));
     memo1_->setAccessibleName(shown(view.caption).trimmed());
-    // The user may edit the text; it is replaced only when a help item fills it anew.
+    // The text is replaced only when a help item fills it anew.
     if (view.memoLines != shownLines_ || view.showCount != shownCount_) {
         shownLines_ = view.memoLines;
         memo1_->setPlainText(shown(view.memoLines).join(QLatin1Char('\n')));

@@ -13,7 +13,9 @@
 #include <QToolButton>
 
 #include "KeyWindows.h"
+#include "OpeningList.h"
 #include "QtPictures.h"
+#include "StateBox.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
 
@@ -66,8 +68,7 @@ public:
     }
 };
 
-QListWidget* makeList(QWidget& parent, const char* name, QRect geometry, bool sunken) {
-    auto* list = new QListWidget(&parent);
+QListWidget* setUpList(QListWidget* list, const char* name, QRect geometry, bool sunken) {
     list->setObjectName(QString::fromLatin1(name));
     list->setGeometry(geometry);
     list->setTextElideMode(Qt::ElideNone);
@@ -96,6 +97,14 @@ void showItems(QListWidget& list, const std::vector<std::string>& lines) {
     if (itemsOf(list) == items) return;
     list.clear();
     list.addItems(items);
+}
+
+// What a screen reader says for each line, where it says more than the line shows.
+void nameItems(QListWidget& list, const std::vector<std::string>& names) {
+    for (int i = 0; i < list.count() && static_cast<std::size_t>(i) < names.size(); ++i) {
+        const QString name = shown(names[static_cast<std::size_t>(i)]);
+        if (list.item(i)->data(Qt::AccessibleTextRole).toString() != name) list.item(i)->setData(Qt::AccessibleTextRole, name);
+    }
 }
 
 void setCaption(QLabel& label, const std::string& caption) {
@@ -142,7 +151,8 @@ void TForm1::createRows(QWidget& client) {
     for (int n = 1; n <= kMaxCharacters; ++n) {
         const RowPlace at = placeOf(n);
         auto& row = rows_[static_cast<std::size_t>(n - 1)];
-        row.comboBox = new QComboBox(&client);
+        auto* box = new StateBox(&client);
+        row.comboBox = box;
         row.comboBox->setObjectName(QStringLiteral("ComboBox%1").arg(n));
         row.comboBox->setGeometry(8 + at.x, at.top + 12, 148, 21);
         row.comboBox->setFont(keyFont(KeyFace::Narrow, 11));
@@ -152,9 +162,11 @@ void TForm1::createRows(QWidget& client) {
         row.comboBox->setCompleter(nullptr);  // a typed text is taken exactly as typed
         row.comboBox->setMaxVisibleItems(kVisibleStates);
         row.comboBox->setItemDelegate(new FixedEntryHeight(row.comboBox));
-        connect(row.comboBox, &QComboBox::editTextChanged, this, [this] { comboBoxChanged(); });
+        connect(box, &QComboBox::editTextChanged, this, [this, box] {
+            if (!box->browsing()) comboBoxChanged();
+        });
+        connect(box, &StateBox::settled, this, [this] { comboBoxChanged(); });
         // A chosen state shows from its start, not scrolled to its padding blanks.
-        QComboBox* box = row.comboBox;
         connect(box, &QComboBox::activated, this, [box] { box->lineEdit()->setCursorPosition(0); });
 
         row.button = new QPushButton(QStringLiteral("?"), &client);
@@ -195,15 +207,14 @@ void TForm1::createRightHandArea(QWidget& client) {
 }
 
 void TForm1::createListBoxes(QWidget& client) {
-    listBox1_ = makeList(client, "ListBox1", {552, 12, 209, 493}, false);
-    connect(listBox1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int row = listBox1_->row(item);
-        windows_.act([row](KeyProgram& p) { p.Species1Click(row); });
-    });
-    checkListBox1_ = makeList(client, "CheckListBox1", {536, 12, 17, 493}, true);
+    auto* species = new OpeningList(&client);
+    listBox1_ = setUpList(species, "ListBox1", {552, 12, 209, 493}, false);
+    connect(listBox1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openSpecies(listBox1_->row(item)); });
+    connect(species, &OpeningList::opened, this, [this](int row) { openSpecies(row); });
+    checkListBox1_ = setUpList(new QListWidget(&client), "CheckListBox1", {536, 12, 17, 493}, true);
     checkListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     checkListBox1_->hide();
-    listBox2_ = makeList(client, "ListBox2", {760, 12, 25, 493}, false);
+    listBox2_ = setUpList(new QListWidget(&client), "ListBox2", {760, 12, 25, 493}, false);
     listBox2_->setItemDelegate(new PercentEntries(listBox2_));
     listBox2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The rows' drop-down lists and buttons lie above the right-hand labels and picture.
@@ -292,7 +303,7 @@ void TForm1::createMenu() {
     stepback1_ = addBarAction("Stepback1", "Step back");
     stepback1_->setEnabled(false);
     connect(stepback1_, &QAction::triggered, this, [this] { windows_.act([](KeyProgram& p) { p.Stepback1Click(); }); });
-    addBarAction("Spacer", "");
+    addBarAction("Spacer", "")->setEnabled(false);  // a gap in the bar, never chosen
     comparespecies1_ = addBarAction("Comparespecies1", "Compare species");
     comparespecies1_->setEnabled(false);
     connect(comparespecies1_, &QAction::triggered, this, [this] {
@@ -314,6 +325,10 @@ void TForm1::setKeyboardOrder() {
     chain(checkListBox1_);
     chain(listBox2_);
     for (const auto& row : rows_) chain(row.button);
+}
+
+void TForm1::openSpecies(int row) {
+    windows_.act([row](KeyProgram& p) { p.Species1Click(row); });
 }
 
 void TForm1::comboBoxChanged() {
@@ -347,6 +362,7 @@ void TForm1::showView(const MainWindowView& view) {
 
 void TForm1::showRows(const MainWindowView& view) {
     const QColor windowColour = QApplication::palette().color(QPalette::Base);
+    bool newCharacters = false;
     for (std::size_t n = 0; n < kMaxCharacters; ++n) {
         const CharacterRowView& shownRow = view.rows[n];
         CharacterRowControls& row = rows_[n];
@@ -357,14 +373,20 @@ void TForm1::showRows(const MainWindowView& view) {
             row.comboBox->clear();
             row.comboBox->addItems(items);
             row.comboBox->setCurrentIndex(-1);
+            newCharacters = newCharacters || !items.isEmpty();
         }
         const QString text = shown(shownRow.comboText);
         if (row.comboBox->currentText() != text) row.comboBox->setEditText(text);
         setBackground(*row.comboBox, shownRow.comboSilver ? kSilver : windowColour);
         row.button->setEnabled(shownRow.buttonEnabled);
         row.comboBox->setAccessibleName(shown(shownRow.comboAccessibleName));
+        row.comboBox->setAccessibleDescription(shown(shownRow.comboAccessibleDescription));
+        // Tab passes over the rows the genus does not use; a click still reaches them.
+        row.comboBox->setFocusPolicy(items.isEmpty() ? Qt::ClickFocus : Qt::WheelFocus);
         row.button->setAccessibleName(shown(shownRow.buttonAccessibleName));
     }
+    // A genus newly shown starts the keyboard at its first character.
+    if (newCharacters) rows_[0].comboBox->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::showRightHandArea(const MainWindowView& view) {
@@ -395,6 +417,8 @@ void TForm1::showRightHandArea(const MainWindowView& view) {
         }
     }
     checkListBox1_->setVisible(view.checkListVisible);
+    nameItems(*listBox1_, view.listBox1AccessibleItems);
+    nameItems(*checkListBox1_, view.checkListAccessibleItems);
     listBox1_->setAccessibleName(shown(view.listBox1AccessibleName));
     listBox2_->setAccessibleName(shown(view.listBox2AccessibleName));
     checkListBox1_->setAccessibleName(shown(view.checkListAccessibleName));

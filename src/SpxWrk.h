@@ -45,6 +45,7 @@ private:
     QAction* addMenuAction(QMenu& menu, const char* name, const char* caption);
     QAction* addBarAction(const char* name, const char* caption);
 
+    void openSpecies(int row);
     void comboBoxChanged();
     std::vector<std::string> comboBoxTexts() const;
     std::vector<bool> ticks() const;

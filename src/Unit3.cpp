@@ -11,6 +11,7 @@
 #include "ShownWindowSync.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 namespace sporix {
 
@@ -38,6 +39,8 @@ TForm3::TForm3(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long lines wrap
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    makeReadOnly(*memo1_);
+    closeOnEscape(*this);
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(392, 40, 375, 488);

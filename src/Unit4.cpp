@@ -8,6 +8,7 @@
 #include "ShownWindowSync.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 namespace sporix {
 
@@ -19,6 +20,7 @@ TForm4::TForm4(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(8, 8, 600, 400);
     image1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // own size, clipped, never stretched
+    closeOnEscape(*this);
     placeWindow(*this, 86, 86, 624, 444);
 }
 

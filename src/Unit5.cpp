@@ -10,6 +10,7 @@
 #include "ShownWindowSync.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 namespace sporix {
 
@@ -26,6 +27,9 @@ constexpr std::array<ColumnPlace, kCompareColumns> kColumns = {{
 constexpr int kMemoTop = 15;
 constexpr int kMemoHeight = 650;
 constexpr int kScrollBarWidth = 12;
+
+// A heading may take the width of its column, from its left edge to the column's right one.
+int headingWidth(std::size_t k) { return kColumns[k].memoLeft + kColumns[k].memoWidth - kColumns[k].labelLeft; }
 
 // The scroll area makes room for its bar by the bar's preferred width; the style's is
 // wider than the design's, and the room would come off the third column.
@@ -55,8 +59,8 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
         const int number = static_cast<int>(k) + 1;
         QLabel* label = k < 2 ? new QLabel(QStringLiteral("empty"), content) : new ClickableLabel(QStringLiteral("empty"), content);
         label->setObjectName(QStringLiteral("Label%1").arg(number));
-        label->move(kColumns[k].labelLeft, 0);
-        label->adjustSize();
+        label->setWordWrap(true);  // a long species name wraps within its column
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         labels_[k] = label;
         auto* memo = new QPlainTextEdit(content);
         memo->setObjectName(QStringLiteral("Memo%1").arg(number));
@@ -64,6 +68,7 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        makeReadOnly(*memo);
         setBackground(*memo, kSilver);
         memos_[k] = memo;
     }
@@ -71,6 +76,8 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
         auto* heading = static_cast<ClickableLabel*>(labels_[static_cast<std::size_t>(column + 1)]);
         connect(heading, &ClickableLabel::clicked, this, [this, column] { windows_.act([column](KeyProgram& p) { p.HeadingClick(column); }); });
     }
+    layOutColumns();
+    closeOnEscape(*this);
     scrollArea_->setWidget(content);
     placeWindow(*this, -3, 2, 802, 572);
     scrollArea_->setGeometry(rect());
@@ -80,21 +87,34 @@ void TForm5::showView(const ComparisonWindowView& view) {
     setWindowTitle(shown(view.caption));
     for (std::size_t k = 0; k < kCompareColumns; ++k) {
         const QString caption = shown(view.labels[k]);
-        if (labels_[k]->text() != caption) {
-            labels_[k]->setText(caption);
-            labels_[k]->adjustSize();
-        }
+        if (labels_[k]->text() != caption) labels_[k]->setText(caption);
         memos_[k]->setAccessibleName(caption);  // a column is told by its heading
         if (view.memos[k] != shownMemos_[k]) {
             shownMemos_[k] = view.memos[k];
             memos_[k]->setPlainText(shown(view.memos[k]).join(QLatin1Char('\n')));
         }
     }
+    layOutColumns();
     if (view.scrollToTopCount != shownScrollCount_) {
         shownScrollCount_ = view.scrollToTopCount;
         scrollArea_->verticalScrollBar()->setValue(0);
     }
     showWindowAsViewed(*this, view, shownCount_);
+}
+
+// The columns start below the tallest heading, all at one height, so that each character
+// keeps one line across them.
+void TForm5::layOutColumns() {
+    int headingsBottom = kMemoTop;
+    for (std::size_t k = 0; k < kCompareColumns; ++k) {
+        const int width = headingWidth(k);
+        const int height = std::max(labels_[k]->heightForWidth(width), labels_[k]->fontMetrics().height());
+        labels_[k]->setGeometry(kColumns[k].labelLeft, 0, width, height);
+        headingsBottom = std::max(headingsBottom, height + 1);
+    }
+    for (std::size_t k = 0; k < kCompareColumns; ++k)
+        memos_[k]->setGeometry(kColumns[k].memoLeft, headingsBottom, kColumns[k].memoWidth, kMemoHeight);
+    memos_[0]->parentWidget()->setFixedSize(kColumns.back().memoLeft + kColumns.back().memoWidth, headingsBottom + kMemoHeight);
 }
 
 void TForm5::closeEvent(QCloseEvent* event) {

@@ -25,6 +25,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void layOutColumns();
+
     KeyWindows& windows_;
     QScrollArea* scrollArea_ = nullptr;
     std::array<QLabel*, kCompareColumns> labels_{};

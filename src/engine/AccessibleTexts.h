@@ -15,6 +15,9 @@ enum AccessibleText {
     kPercentList,
     kTickList,
     kDescriptionText,
+    kTickBox,           // "%1" is the species beside the tick box
+    kSpeciesAgreement,  // "%1" is the species, "%2" its percentage
+    kGreyedCharacter,   // said of a character that no longer tells the species apart
     kAccessibleTextCount
 };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "AboutTexts.h"
 #include "DisplayLines.h"
 
 namespace sporix {
@@ -41,23 +42,6 @@ void helpItemClick(Context& c, int language) {
 
 void howtostart1Click(Context& c) { c.messages.showMessage(c.text(2) + "\n" + c.text(3) + "\n" + c.text(4)); }
 
-void aboutProgram1Click(Context& c) { c.messages.showMessage(aboutText()); }
-
-const std::string& aboutText() {
-    // Only what is true: the project has no postal, e-mail or web address of its own, and
-    // its developers wrote the key and its translations.
-    static const std::string kText = std::string("\n") +
-        "Sporix " + SPORIX_VERSION + ", by the Sporix developers; GNU GPL 3.0 or later, the key CC BY-SA 4.0\n"
-        "Post: none, the project has no postal address\n"
-        "E-mail: none, the project has no e-mail address\n"
-        "URL: none, the project has no web address\n"
-        "\n"
-        "The key (after the published sources it cites) and its translations:\n"
-        "German: the Sporix developers\n"
-        "French: the Sporix developers\n"
-        "Italian: the Sporix developers\n"
-        "Spanish: the Sporix developers";
-    return kText;
-}
+void aboutProgram1Click(Context& c) { c.messages.showMessage(aboutText(c.state.settings.languageIndex)); }
 
 }  // namespace sporix

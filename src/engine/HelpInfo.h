@@ -9,7 +9,4 @@ void helpItemClick(Context& c, int language);
 void howtostart1Click(Context& c);
 void aboutProgram1Click(Context& c);
 
-// The fixed about message, the same in every language.
-const std::string& aboutText();
-
 }  // namespace sporix

@@ -28,6 +28,8 @@ struct CharacterRowView {
     // What a screen reader says for the list and the "?" button of the row.
     std::string comboAccessibleName;
     std::string buttonAccessibleName;
+    // Said of a greyed character: it no longer tells the species apart.
+    std::string comboAccessibleDescription;
 };
 
 struct MainWindowView {
@@ -51,6 +53,9 @@ struct MainWindowView {
     std::string listBox1AccessibleName;
     std::string listBox2AccessibleName;
     std::string checkListAccessibleName;
+    // Each species with its percentage, and each tick box by its species.
+    std::vector<std::string> listBox1AccessibleItems;
+    std::vector<std::string> checkListAccessibleItems;
 
     std::string genera1Caption = "Genera";
     std::array<std::string, kMaxGenera> genusItems = filledWith("-");

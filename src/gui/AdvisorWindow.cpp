@@ -8,9 +8,11 @@
 #include <algorithm>
 
 #include "KeyWindows.h"
+#include "OpeningList.h"
 #include "ShownWindowSync.h"
 #include "ViewText.h"
 #include "WindowGeometry.h"
+#include "WindowKeys.h"
 
 namespace sporix {
 
@@ -45,8 +47,16 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem line = option;
         initStyleOption(&line, index);
-        const bool hovered = (line.state & QStyle::State_MouseOver) && (index.flags() & Qt::ItemIsSelectable);
-        if (hovered) painter->fillRect(line.rect, line.palette.brush(QPalette::Midlight));
+        const bool opens = index.flags() & Qt::ItemIsSelectable;
+        const bool hovered = (line.state & QStyle::State_MouseOver) && opens;
+        const bool focused = (line.state & QStyle::State_HasFocus) && list_.hasFocus();
+        if (hovered || (focused && opens)) painter->fillRect(line.rect, line.palette.brush(QPalette::Midlight));
+        if (focused) {
+            painter->save();
+            painter->setPen(QPen(line.palette.color(QPalette::Text), 1, Qt::DotLine));
+            painter->drawRect(line.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
         painter->save();
         painter->setFont(line.font);
         painter->setPen(index.data(Qt::ForegroundRole).isValid() ? index.data(Qt::ForegroundRole).value<QColor>()
@@ -106,7 +116,8 @@ AdvisorWindow::AdvisorWindow(KeyWindows& windows) : QWidget(nullptr, Qt::Window)
     setObjectName(QStringLiteral("AdvisorWindow"));
     setWindowTitle(QStringLiteral(" Advisor"));
     setFont(keyFont(KeyFace::SansSerif, 11));
-    list_ = new QListWidget(this);
+    auto* list = new OpeningList(this);
+    list_ = list;
     list_->setObjectName(QStringLiteral("AdviceList"));
     // Long lines wrap at the window's width; nothing is cut or shortened.
     list_->setWordWrap(true);
@@ -115,18 +126,19 @@ AdvisorWindow::AdvisorWindow(KeyWindows& windows) : QWidget(nullptr, Qt::Window)
     list_->setUniformItemSizes(false);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    // One line at a time can be selected, which opens it; the lines show no selection.
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setMouseTracking(true);
     list_->setItemDelegate(new AdviceLines(*list_));
     setBackground(*list_, kSilver);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const int line = list_->row(item);
-        windows_.act([line](KeyProgram& p) { p.AdvisorLineClick(line); });
-    });
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openLine(list_->row(item)); });
+    connect(list, &OpeningList::opened, this, [this](int line) { openLine(line); });
+    closeOnEscape(*this);
     placeWindow(*this, kLeft, kTop, kOuterWidth, kOuterHeight);
+    keepOnScreen(*this);
 }
 
 void AdvisorWindow::showView(const AdvisorWindowView& view) {
@@ -139,8 +151,15 @@ void AdvisorWindow::showView(const AdvisorWindowView& view) {
         shownLines_ = view.lines;
         list_->clear();
         for (const AdviceLine& line : view.lines) list_->addItem(itemFor(line, font(), list_->count() == 0));
+        // New advice is read from its top, where its warnings stand.
+        list_->scrollToTop();
+        if (list_->count() > 0) list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     }
     showWindowAsViewed(*this, view, shownCount_);
+}
+
+void AdvisorWindow::openLine(int line) {
+    windows_.act([line](KeyProgram& p) { p.AdvisorLineClick(line); });
 }
 
 void AdvisorWindow::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void openLine(int line);
+
     KeyWindows& windows_;
     QListWidget* list_ = nullptr;
     std::vector<AdviceLine> shownLines_;

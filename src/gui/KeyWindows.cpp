@@ -3,6 +3,7 @@
 #include "ActivationWatcher.h"
 #include "AdvisorWindow.h"
 #include "Help.h"
+#include "KeyAccessibility.h"
 #include "SpxWrk.h"
 #include "Unit3.h"
 #include "Unit4.h"
@@ -10,8 +11,18 @@
 
 namespace sporix {
 
+namespace {
+
+// The accessible interfaces must be known before the first control is asked for one.
+KeyProgram& withKeyAccessibility(KeyProgram& program) {
+    installKeyAccessibility();
+    return program;
+}
+
+}  // namespace
+
 KeyWindows::KeyWindows(KeyProgram& program)
-    : program_(program),
+    : program_(withKeyAccessibility(program)),
       form1_(std::make_unique<TForm1>(*this)),
       form2_(std::make_unique<TForm2>(*this)),
       form3_(std::make_unique<TForm3>(*this)),

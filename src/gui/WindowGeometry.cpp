@@ -1,6 +1,8 @@
 #include "WindowGeometry.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <algorithm>
 
 namespace sporix {
@@ -10,6 +12,17 @@ void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight)
     const QRect controls = window.childrenRect();
     window.resize(std::max(outerWidth - 2 * kFrameBorder, controls.right() + 1),
                   std::max(outerHeight - 2 * kFrameBorder - kTitleBarHeight, controls.bottom() + 1));
+}
+
+void keepOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect free = screen->availableGeometry();
+    const int outerWidth = window.width() + 2 * kFrameBorder;
+    const int outerHeight = window.height() + 2 * kFrameBorder + kTitleBarHeight;
+    const int x = std::max(free.left(), std::min(window.x(), free.right() + 1 - outerWidth));
+    const int y = std::max(free.top(), std::min(window.y(), free.bottom() + 1 - outerHeight));
+    window.move(x, y);
 }
 
 QFont keyFont(KeyFace face, int pixelSize) {

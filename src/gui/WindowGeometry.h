@@ -14,6 +14,10 @@ inline constexpr int kTitleBarHeight = 23;
 // take more than the design allowed, the window grows rather than cut a control.
 void placeWindow(QWidget& window, int x, int y, int outerWidth, int outerHeight);
 
+// Moves a placed window left or up as far as needed for it to stand whole on the screen's
+// free area, where the design's place lies beyond the right or bottom edge.
+void keepOnScreen(QWidget& window);
+
 // The key's fonts, or the nearest installed face: a face of the same width comes before
 // the toolkit's default, which is wider and would wrap the descriptions anew.
 // The drop-down fields use a narrow face of the same height: a state text of 25

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "DefaultSettings.h"
 #include "WorkingFolderUpdate.h"
 
 namespace {
@@ -52,12 +53,16 @@ int main(int argc, char** argv) {
     if (dataHome.isEmpty()) return failStart(argc, argv, QStringLiteral("no home folder is known"));
     const QString workingFolder = QDir(dataHome).filePath(QStringLiteral("sporix"));
 
+    const bool newFolder = !QFileInfo::exists(workingFolder);
     const sporix::launcher::UpdateReport report = sporix::launcher::updateWorkingFolder(installedKey, workingFolder);
     if (!report.error.isEmpty()) {
         // A folder that was filled before still holds a whole key: start on it.
         if (!QFileInfo(workingFolder).isDir()) return failStart(argc, argv, report.error);
         printError(report.error + QStringLiteral("; starting on the key as it is"));
     }
+    // A new user starts with the default settings rather than a message about their lack.
+    if (newFolder && !sporix::launcher::writeDefaultSettings(workingFolder, QLocale::system()))
+        printError(QStringLiteral("cannot write the default settings into ") + workingFolder);
     if (!QDir::setCurrent(workingFolder))
         return failStart(argc, argv, QStringLiteral("cannot enter ") + workingFolder);
     const QByteArray programPath = QFile::encodeName(program);

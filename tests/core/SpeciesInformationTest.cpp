@@ -1,4 +1,8 @@
 // Descriptions, slides, character pictures and the comparison of species.
+#include <array>
+#include <set>
+
+#include "AboutTexts.h"
 #include "KeyFixture.h"
 
 namespace sporix {
@@ -308,8 +312,29 @@ TEST_F(SpeciesInformation, HelpItemsAndMessages) {
     program.AboutProgram1Click();
     const auto about = messages.take();
     ASSERT_EQ(about.size(), 1u);
-    EXPECT_EQ(std::count(about[0].begin(), about[0].end(), '\n'), 10);
+    EXPECT_EQ(std::count(about[0].begin(), about[0].end(), '\n'), 14);
     EXPECT_EQ(about[0].front(), '\n');
+}
+
+// The about message speaks the interface language, names the Dutch translation among the
+// others, and keeps the key's licence on a short line of its own, which no window breaks.
+TEST(AboutMessage, SpeaksEachLanguageAndNamesEveryTranslation) {
+    const std::array<std::string, 6> dutch = {"Dutch:", "Nederlands:", "Niederl\xE4ndisch:", "N\xE9" "erlandais\xA0:",
+                                              "Olandese:", "Neerland\xE9s:"};
+    std::set<std::string> texts;
+    for (int language = 1; language <= 6; ++language) {
+        const std::string text = aboutText(language);
+        texts.insert(text);
+        EXPECT_EQ(text.front(), '\n');
+        EXPECT_NE(text.find("\n" + dutch[static_cast<std::size_t>(language - 1)]), std::string::npos) << language;
+        const auto licence = text.find("CC BY-SA 4.0");
+        ASSERT_NE(licence, std::string::npos) << language;
+        const auto lineStart = text.rfind('\n', licence) + 1;
+        EXPECT_LE(licence + 12 - lineStart, 24u) << language;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14) << language;
+    }
+    EXPECT_EQ(texts.size(), 6u);
+    EXPECT_EQ(aboutText(0), aboutText(1));
 }
 
 }  // namespace

@@ -8,9 +8,11 @@
 #include <set>
 #include <sstream>
 
+#include "AccessibleTexts.h"
 #include "BundledKey.h"
 #include "ByteBuffer.h"
 #include "CharacterFile.h"
+#include "DisplayLines.h"
 #include "GenusList.h"
 #include "KeyFixture.h"
 #include "LineReader.h"
@@ -138,7 +140,7 @@ TEST(BundledKey, FrenchTextsKeepTheirSignsBesideTheirWords) {
 TEST(BundledKey, AccessibleNamesComeInEveryLanguage) {
     for (const char* language : {"UK", "NL", "D", "F", "I", "S"}) {
         const std::string texts = readFile(kData / (std::string("Access") + language + ".Txt"));
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), 6) << language;
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), '\r'), kAccessibleTextCount) << language;
     }
 }
 
@@ -230,6 +232,24 @@ TEST(BundledKey, DescriptionsAndPicturesNamedAreThere) {
         }
     }
     EXPECT_TRUE(fs::exists(kData / "NoFigs.Jpg"));
+}
+
+// Each description holds its title, then per part an empty line, a heading and the part's
+// paragraph on one line, which the window wraps as a whole.
+TEST(BundledKey, DescriptionsHoldEachParagraphOnOneLine) {
+    int descriptions = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(kData)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension.size() != 4 || extension.rfind(".TX", 0) != 0 || entry.path().parent_path() == kData) continue;
+        ++descriptions;
+        std::istringstream bytes(readFile(entry.path()));
+        const std::vector<std::string> lines = readDisplayLines(*bytes.rdbuf());
+        ASSERT_GE(lines.size(), 4u) << entry.path();
+        EXPECT_EQ(lines.size() % 3, 1u) << entry.path();
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(lines[i].empty(), i % 3 == 1) << entry.path() << " line " << i + 1;
+    }
+    EXPECT_EQ(descriptions, 243 * 6);
 }
 
 TEST(BundledKey, EveryPictureDecodes) {

@@ -87,4 +87,12 @@ void GuiFixture::writeSampleKey(int kind, const std::vector<std::vector<std::str
     folder.write("TESTGEN.SPE", speciesFile(records));
 }
 
+void GuiFixture::writeFourSpeciesKey(int kind) {
+    writeSampleKey(kind, {{"TGALPHA1*alpha", "R", "A", "M"},
+                          {"TGBETA01*beta", "R", "B", "M"},
+                          {"TGGAMMA1*gamma", "RG", ".A", "H"},
+                          {"TGDELTA1*delta", "G", "C", "?"}});
+    folder.write("NoFigs.Jpg", makeJpeg(40, 30));
+}
+
 }  // namespace sporix::test

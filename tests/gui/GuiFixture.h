@@ -33,6 +33,8 @@ protected:
 
     // The sample genus in English and Dutch, settings of English and `kind`, and `records`.
     void writeSampleKey(int kind, const std::vector<std::vector<std::string>>& records);
+    // The sample genus with alpha, beta, gamma and delta, and the placeholder drawing.
+    void writeFourSpeciesKey(int kind);
     // Creates the windows and shows the main window, which reads settings and texts.
     void startWindows();
     void activate(QWidget& window);

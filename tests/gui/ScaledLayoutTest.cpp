@@ -201,5 +201,39 @@ TEST_F(ScaledLayout, TheAdvisorsWarningFitsTheMenuBarInEveryLanguage) {
     EXPECT_TRUE(messages.take().empty());
 }
 
+// A species name longer than its column wraps within it; the columns begin below the
+// tallest heading, so that no heading runs into its neighbour or the text beneath.
+TEST_F(ScaledLayout, LongSpeciesNamesWrapWithinTheirComparisonColumns) {
+    writeSampleKey(1, {{"TGSUBAPP*subappendiculatus (Butyriboletus)", "R", "A", "M"},
+                       {"TGRHODOP*rhodopurpureus (Imperator)", "R", "A", "M"},
+                       {"TGBETA01*beta", "R", "B", "M"}});
+    startWindows();
+    chooseGenus(1);
+    pickState(1, "red");
+    auto* ticks = find<QListWidget>(mainWindow(), "CheckListBox1");
+    for (int i = 0; i < ticks->count(); ++i) ticks->item(i)->setCheckState(Qt::Checked);
+    action("Comparespecies1")->trigger();
+    TForm5& comparison = windows->comparisonWindow();
+    QApplication::processEvents();
+    std::vector<QLabel*> headings;
+    for (int k = 1; k <= 5; ++k) headings.push_back(find<QLabel>(comparison, QStringLiteral("Label%1").arg(k)));
+    int tallest = 0;
+    for (std::size_t k = 0; k < headings.size(); ++k) {
+        const QLabel& heading = *headings[k];
+        const QRect needed = heading.fontMetrics().boundingRect(QRect(0, 0, heading.width(), 1 << 16),
+                                                                Qt::TextWordWrap, heading.text());
+        EXPECT_LE(needed.width(), heading.width()) << heading.text().toStdString();
+        EXPECT_LE(needed.height(), heading.height()) << heading.text().toStdString();
+        if (k + 1 < headings.size()) {
+            EXPECT_LT(heading.geometry().right(), headings[k + 1]->x()) << heading.text().toStdString();
+        }
+        tallest = std::max(tallest, needed.height());
+        for (int m = 1; m <= 5; ++m)
+            EXPECT_GT(find<QWidget>(comparison, QStringLiteral("Memo%1").arg(m))->y(), heading.geometry().bottom());
+    }
+    EXPECT_GT(tallest, headings[0]->fontMetrics().height());  // a name did wrap
+    screenshot(comparison, QStringLiteral("comparison-long-names-%1").arg(expectedScale()));
+}
+
 }  // namespace
 }  // namespace sporix::test

@@ -14,11 +14,7 @@ namespace {
 class Workflow : public GuiFixture {
 protected:
     void writeKey(int kind) {
-        writeSampleKey(kind, {{"TGALPHA1*alpha", "R", "A", "M"},
-                              {"TGBETA01*beta", "R", "B", "M"},
-                              {"TGGAMMA1*gamma", "RG", ".A", "H"},
-                              {"TGDELTA1*delta", "G", "C", "?"}});
-        folder.write("NoFigs.Jpg", makeJpeg(40, 30));
+        writeFourSpeciesKey(kind);
         folder.write("TESTGEN/TGBETA01.TXT", "Beta, a test species\r\nMicroscopy: none\r\n");
         folder.write("TESTGEN/TGBETA01.BMP", makeBitmap(50, 60));
         folder.write("TESTGEN/TGBETA01.JPG", makeJpeg(64, 48));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "DefaultSettings.h"
 #include "KeyManifest.h"
 #include "WorkingFolderUpdate.h"
 
@@ -54,7 +55,7 @@ TEST_F(WorkingFolderUpdateTest, FirstStartCopiesTheWholeKeyAsWritableFiles) {
     EXPECT_EQ(report.added, QStringList({"RUSSULA.FEA", "RUSSULA.SPE", "RUSSULA/Rusemeti.txt", "genuslst.txt"}));
     for (const char* name : {"genuslst.txt", "RUSSULA.FEA", "RUSSULA.SPE", "RUSSULA/Rusemeti.txt"})
         EXPECT_EQ(readFile(workFile(name)), readFile(keyFile(name))) << name;
-    // The program creates the settings file itself, when the user first chooses.
+    // The update never writes the settings file; the launcher's default settings do.
     EXPECT_FALSE(QFileInfo::exists(workFile("SpxInit.txt")));
     EXPECT_TRUE(QFile::permissions(workFile("RUSSULA.SPE")) & QFile::WriteOwner);
     EXPECT_EQ(KeyManifest::read(work()).size(), 4);
@@ -189,6 +190,25 @@ TEST_F(WorkingFolderUpdateTest, FailuresAreReportedAndChangeNothingElse) {
     EXPECT_EQ(readFile(workFile("RUSSULA")), "in the way");
     EXPECT_EQ(readFile(workFile("RUSSULA.SPE")), "Rus*emetica\r\n");
     EXPECT_FALSE(KeyManifest::read(work()).contains("RUSSULA/Rusemeti.txt"));
+}
+
+// The settings a new folder starts with: the locale's language where the key has it, and
+// never over a settings file the folder has, in whatever case it is spelt.
+TEST_F(WorkingFolderUpdateTest, DefaultSettingsTakeTheLocalesLanguageAndKeepAnExistingFile) {
+    EXPECT_EQ(defaultSettings(QLocale(QLocale::Dutch)), "2\r\n1\r\n");
+    EXPECT_EQ(defaultSettings(QLocale(QLocale::Spanish, QLocale::Mexico)), "6\r\n1\r\n");
+    EXPECT_EQ(defaultSettings(QLocale(QLocale::Japanese)), "1\r\n1\r\n");
+    EXPECT_EQ(defaultSettings(QLocale::c()), "1\r\n1\r\n");
+
+    ASSERT_TRUE(update().error.isEmpty());
+    EXPECT_TRUE(writeDefaultSettings(work(), QLocale(QLocale::German)));
+    EXPECT_EQ(readFile(workFile("SpxInit.txt")), "3\r\n1\r\n");
+    writeFile(workFile("SpxInit.txt"), "5\r\n2\r\n");
+    EXPECT_TRUE(writeDefaultSettings(work(), QLocale(QLocale::German)));
+    EXPECT_EQ(readFile(workFile("SpxInit.txt")), "5\r\n2\r\n");
+    QFile::rename(workFile("SpxInit.txt"), workFile("spxinit.TXT"));
+    EXPECT_TRUE(writeDefaultSettings(work(), QLocale(QLocale::German)));
+    EXPECT_FALSE(QFileInfo::exists(workFile("SpxInit.txt")));
 }
 
 }  // namespace

@@ -115,8 +115,11 @@ TEST_F(InstalledPackageTest, FirstStartMakesTheWorkingFolderAndStartsSporixInIt)
     startAndCheck(run, folder);
 
     expectSameKey(folder);
-    // Sporix writes its settings only when the user chooses a language or a kind.
-    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/SpxInit.txt")));
+    // The launcher writes the default settings into the new folder: a language of the key
+    // and the first kind of searching, so the first start shows no missing-file message.
+    const QByteArray settings = readFile(folder + QStringLiteral("/SpxInit.txt"));
+    EXPECT_TRUE(settings.size() == 6 && settings.at(0) >= '1' && settings.at(0) <= '6' && settings.endsWith("\r\n1\r\n"))
+        << settings.toStdString();
     EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/genuslst.txt")).isWritable());
 }
 
