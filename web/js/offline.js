@@ -40,7 +40,6 @@ export class OfflineSign {
         navigator.serviceWorker.addEventListener('message', (event) => {
             if (event.data.version === this.version) this.show(event.data, event.data.language ?? this.language);
         });
-        this.started = true;
         try {
             await chooseLanguage(this.language);
             await navigator.serviceWorker.register('sw.js');
@@ -48,6 +47,8 @@ export class OfflineSign {
             this.show({failed: String(error)}, this.language);
             return;
         }
+        // From here on a change of language asks for its pictures; this asks for the present one.
+        this.started = true;
         await this.keepLanguage();
     }
 
