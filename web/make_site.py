@@ -12,6 +12,9 @@ two per genus, the root files named after it (characters and species, needed to 
 and its folder (descriptions, needed once a species is opened). So the page fetches the
 start's texts in one request and a genus's when it is chosen; key.json gives each file its
 pack and offset, and each pack its size.
+A picture in a language folder (UK, NL, D, F, I, S beside the common picture) carries its
+folder's letters, and key.json lists the letters in the engine's order of languages: the
+service worker keeps the common pictures and only those of the language in use.
 The site's digest names the service worker's cache, so a changed key or page is fetched
 anew at the next visit with a signal.
 """
@@ -31,6 +34,8 @@ PAGE_FILES = ["index.html", "style.css", "manifest.webmanifest",
               "js/page.js", "js/pagetexts.js", "js/pictures.js", "js/render.js", "js/windows.js"]
 MODULE_FILES = ["sporix.js", "sporix.wasm"]
 PICTURE_EXTENSIONS = {".jpg", ".jpeg", ".bmp"}
+# The language folders' letters, languages 1 to 6 as the engine numbers them.
+LANGUAGE_FOLDERS = ["UK", "NL", "D", "F", "I", "S"]
 # Written by the program itself; on the site the settings live in the browser.
 NOT_SERVED = {"spxinit.txt"}
 START_PACK_URL = "texts/start.bin"
@@ -132,7 +137,8 @@ def copy_key(key, out, digest):
         if old.exists():
             shutil.rmtree(old)
     (out / "texts").mkdir(parents=True)
-    genera = {path.name.upper() for path in key.iterdir() if path.is_dir() and not path.name.startswith(".")}
+    # The root's language folders hold only the placeholder's pictures, which the start needs.
+    genera = {path.name.upper() for path in key.iterdir() if path.is_dir() and not path.name.startswith(".")} - set(LANGUAGE_FOLDERS)
     files = []
     packs = {}
     for path, name in key_files(key):
@@ -145,6 +151,9 @@ def copy_key(key, out, digest):
             entry["picture"] = picture_size(path)
             # Not in any pack, but made known to the engine with the genus's search pack.
             entry["pack"] = pack_of(name, genera).rstrip("/")
+            folder = path.parent.name.upper() if path.parent != key else ""
+            if folder in LANGUAGE_FOLDERS:
+                entry["language"] = folder
         else:
             texts = packs.setdefault(pack_of(name, genera), bytearray())
             entry["pack"] = pack_of(name, genera)
@@ -209,7 +218,7 @@ def main():
         copy_page(args.module, args.out, digest)
     files, packs = copy_key(args.key, args.out, digest)
     version = digest.hexdigest()[:16]
-    manifest = {"version": version, "packs": packs, "files": files}
+    manifest = {"version": version, "languages": LANGUAGE_FOLDERS, "packs": packs, "files": files}
     (args.out / "key.json").write_text(json.dumps(manifest, separators=(",", ":")), encoding="utf-8")
     if not args.key_only:
         write_service_worker(args.out, version)

@@ -5,7 +5,6 @@ import {Journal} from './journal.js';
 import {KEY_ROOT, START_PACK, TextPacks, loadKey, pictureSizes} from './keyfiles.js';
 import {OfflineSign} from './offline.js';
 import {Page, seedSettings, storedLanguage} from './page.js';
-import {pageTexts} from './pagetexts.js';
 
 // Lets the browser paint and answer a tap between the start's longer steps.
 const pause = () => new Promise((resolve) => setTimeout(resolve, 0));
@@ -13,8 +12,8 @@ const pause = () => new Promise((resolve) => setTimeout(resolve, 0));
 async function start() {
     const [manifest, module] = await Promise.all([fetch('key.json').then((r) => r.json()), window.createSporixModule()]);
     await pause();
-    const offline = new OfflineSign(manifest.version);
-    offline.setTexts(pageTexts(storedLanguage()));
+    const offline = new OfflineSign(manifest);
+    offline.setLanguage(storedLanguage());
     loadKey(module.FS);
     const packs = new TextPacks(module.FS, manifest);
     const cut = await packs.load(START_PACK);
@@ -31,7 +30,7 @@ async function start() {
     document.body.dataset.ready = manifest.version;
     performance.mark('sporix-ready');
     // Keeping the key for offline use starts once the page is usable, not to slow its start.
-    offline.start();
+    offline.start().catch((error) => offline.show({failed: String(error)}, offline.language));
 }
 
 start().catch((error) => {

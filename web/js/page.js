@@ -140,7 +140,7 @@ export class Page {
         byId('advice').hidden = !this.views.advisor.visible;
         renderWindows(this.views, this.update.page, this.windowOrder);
         renderHelp(this.ui.help, main, this.windowOrder);
-        this.offline.setTexts(pageTexts(this.update.page.languageIndex));
+        this.offline.setLanguage(this.update.page.languageIndex);
         if (focused) document.querySelector(`[data-focus-key="${focused}"]`)?.focus();
         this.history.sync();
     }

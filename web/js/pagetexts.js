@@ -18,6 +18,7 @@ const TEXTS = {
         keeping: (percent) => `Keeping the key for use offline: ${percent} %`,
         ready: 'Ready offline',
         notKept: 'Not kept for offline use; it needs a connection.',
+        pictureMissing: 'The picture could not be loaded; it needs a connection.',
         cut: (files) => `These files of the key could not be read whole; try again with a better connection:\n${files.join('\n')}`,
     },
     nl: {
@@ -35,6 +36,7 @@ const TEXTS = {
         keeping: (percent) => `De sleutel wordt bewaard voor offline gebruik: ${percent} %`,
         ready: 'Offline klaar',
         notKept: 'Niet bewaard voor offline gebruik; er is een verbinding nodig.',
+        pictureMissing: 'De afbeelding kon niet worden geladen; er is een verbinding nodig.',
         cut: (files) => `Deze bestanden van de sleutel konden niet helemaal worden gelezen; probeer het opnieuw met een betere verbinding:\n${files.join('\n')}`,
     },
     de: {
@@ -52,6 +54,7 @@ const TEXTS = {
         keeping: (percent) => `Der Schlüssel wird für die Nutzung ohne Verbindung gespeichert: ${percent} %`,
         ready: 'Offline bereit',
         notKept: 'Nicht für die Nutzung ohne Verbindung gespeichert; eine Verbindung ist nötig.',
+        pictureMissing: 'Das Bild konnte nicht geladen werden; es braucht eine Verbindung.',
         cut: (files) => `Diese Dateien des Schlüssels konnten nicht vollständig gelesen werden; versuchen Sie es mit einer besseren Verbindung erneut:\n${files.join('\n')}`,
     },
     fr: {
@@ -69,6 +72,7 @@ const TEXTS = {
         keeping: (percent) => `La clé est gardée pour l'usage hors ligne : ${percent} %`,
         ready: 'Prêt hors ligne',
         notKept: 'Pas gardé pour l\'usage hors ligne ; une connexion est nécessaire.',
+        pictureMissing: 'L\'image n\'a pas pu être chargée ; il faut une connexion.',
         cut: (files) => `Ces fichiers de la clé n'ont pas pu être lus en entier ; réessayez avec une meilleure connexion :\n${files.join('\n')}`,
     },
     it: {
@@ -86,6 +90,7 @@ const TEXTS = {
         keeping: (percent) => `La chiave viene conservata per l'uso offline: ${percent} %`,
         ready: 'Pronto offline',
         notKept: 'Non conservato per l\'uso offline; serve una connessione.',
+        pictureMissing: 'Non è stato possibile caricare l\'immagine; serve una connessione.',
         cut: (files) => `Questi file della chiave non sono stati letti per intero; riprovate con una connessione migliore:\n${files.join('\n')}`,
     },
     es: {
@@ -103,6 +108,7 @@ const TEXTS = {
         keeping: (percent) => `Guardando la clave para usarla sin conexión: ${percent} %`,
         ready: 'Listo sin conexión',
         notKept: 'No guardado para usar sin conexión; hace falta una conexión.',
+        pictureMissing: 'No se pudo cargar la imagen; hace falta una conexión.',
         cut: (files) => `Estos archivos de la clave no se pudieron leer enteros; inténtelo de nuevo con una conexión mejor:\n${files.join('\n')}`,
     },
 };
