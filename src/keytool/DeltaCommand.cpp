@@ -46,21 +46,28 @@ authoring::delta::ConversionOptions conversionOptions(const Arguments& arguments
 
 // The key must start once the genus is in: what it lacks is said before anything is
 // written, and copied from the installed key where the author asks for it.
-bool startFilesPresent(const WorkFolder& key, bool copy, Streams io) {
+bool startFilesPresent(const WorkFolder& key, bool copy, bool json, Streams io) {
     const auto missing = authoring::missingStartFiles(key);
     if (missing.empty()) return true;
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
     const auto installed = installedKeyFolder();
     if (copy && installed) return true;
-    io.err << "sporix-key import-delta: " << key.root().string() << " lacks " << names
-           << ", without which the program does not start from it or shows no picture for a species without a "
-              "drawing; nothing is written. "
-           << (installed ? "Add --with-language-files to copy the language files from " + installed->string() +
-                               ", or copy them yourself"
-                         : std::string("No installed key was found to copy them from: copy them from a key of the "
-                                       "program yourself"))
-           << "\n";
+    const std::string why =
+        key.root().string() + " lacks " + names +
+        ", without which the program does not start from it or shows no picture for a species without a "
+        "drawing; nothing is written. " +
+        (installed ? "Add --with-language-files to copy the language files from " + installed->string() +
+                         ", or copy them yourself"
+                   : std::string("No installed key was found to copy them from: copy them from a key of the "
+                                 "program yourself"));
+    io.err << "sporix-key import-delta: " << why << "\n";
+    // A tool reading --json learns of the refusal too, not from an empty output.
+    if (json) {
+        io.out << "{\"refused\": " << jsonText(why) << ",\n \"missingStartFiles\": [";
+        for (std::size_t i = 0; i < missing.size(); ++i) io.out << (i == 0 ? "" : ", ") << jsonText(missing[i]);
+        io.out << "]}\n";
+    }
     return false;
 }
 
@@ -88,7 +95,7 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
     }
     const WorkFolder key(arguments.option("--into"));
     const bool copyLanguageFiles = arguments.has("--with-language-files");
-    if (!startFilesPresent(key, copyLanguageFiles, io)) return kCannotRun;
+    if (!startFilesPresent(key, copyLanguageFiles, arguments.has("--json"), io)) return kCannotRun;
     const fs::path datasetFolder = arguments.positional.front();
     const auto folder = authoring::delta::readDatasetFolder(datasetFolder);
     const auto dataset = authoring::delta::readDataset(folder.files);

@@ -138,6 +138,9 @@ TEST_F(DeltaImport, OnlyTheDatasetFilesAndOnlyIntoAKeyThatStarts) {
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("lacks InitUK.Txt, NoFigs.Jpg"), std::string::npos) << refused.err;
     EXPECT_NE(refused.err.find("--with-language-files"), std::string::npos) << refused.err;
+    std::vector<std::string> asJson = words;
+    asJson.push_back("--json");
+    EXPECT_NE(runTool(asJson).out.find("\"missingStartFiles\": [\"InitUK.Txt\", \"NoFigs.Jpg\"]"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(bare.path()));
     std::vector<std::string> withFiles = words;
     withFiles.push_back("--with-language-files");
