@@ -101,6 +101,11 @@ void drawPattern(QPainter& painter, const QRectF& box, const Swatch& swatch, Rng
             painter.drawEllipse(box.center(), radius * 1.3, radius);
             break;
         }
+        case SwatchPattern::Crossed:
+            // An empty swatch struck through: the state says the part is missing.
+            painter.setPen(QPen(swatch.second, std::max(1.5, box.height() / 12)));
+            painter.drawLine(box.bottomLeft(), box.topRight());
+            break;
     }
     painter.setPen(QPen(swatchEdge, 1));
     painter.setBrush(Qt::NoBrush);

@@ -7,12 +7,13 @@
 
 namespace {
 
-constexpr std::array<std::pair<char, SwatchPattern>, 6> patternMarks{{{'/', SwatchPattern::SideBySide},
+constexpr std::array<std::pair<char, SwatchPattern>, 7> patternMarks{{{'/', SwatchPattern::SideBySide},
                                                                       {':', SwatchPattern::AboveBelow},
                                                                       {'*', SwatchPattern::Speckled},
                                                                       {'^', SwatchPattern::BandTop},
                                                                       {'_', SwatchPattern::BandBottom},
-                                                                      {'+', SwatchPattern::Centre}}};
+                                                                      {'+', SwatchPattern::Centre},
+                                                                      {'~', SwatchPattern::Crossed}}};
 
 std::optional<QColor> parseColour(std::string_view text) {
     constexpr std::string_view hexDigits = "0123456789abcdefABCDEF";

@@ -15,11 +15,12 @@
 //   #A^#B       A with a thin band of B along its top (under the cap skin)
 //   #A_#B       A with a thin band of B along its bottom (above the tubes, a gill edge)
 //   #A+#B       A with B in its centre (a cap with a darker centre)
+//   #A~#B       A crossed out by a diagonal of B: nothing there (no ring, no remnants)
 //
 // and a change of colour as up to three such swatches joined by '>', e.g.
 // #FFFFFF>#F2D43C for white turning yellow.
 
-enum class SwatchPattern { Plain, SideBySide, AboveBelow, Speckled, BandTop, BandBottom, Centre };
+enum class SwatchPattern { Plain, SideBySide, AboveBelow, Speckled, BandTop, BandBottom, Centre, Crossed };
 
 struct Swatch {
     SwatchPattern pattern = SwatchPattern::Plain;

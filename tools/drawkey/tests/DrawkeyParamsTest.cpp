@@ -96,6 +96,10 @@ TEST(DrawkeyParams, ColourNotationsAreColoursPatternsOrChanges) {
     EXPECT_EQ((*change)[1].second, QColor(0x9A, 0x4A, 0x5E));
     EXPECT_EQ(parseColourNotation("#FFFFFF*#B0302A")->front().pattern, SwatchPattern::Speckled);
     EXPECT_EQ(parseColourNotation("#F0D040:#C0302A")->front().pattern, SwatchPattern::AboveBelow);
+    const auto none = parseColourNotation("#FFFFFF~#8C8C8C");
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none->front().pattern, SwatchPattern::Crossed);
+    EXPECT_EQ(none->front().second, QColor(0x8C, 0x8C, 0x8C));
 
     for (const char* wrong : {"#FFF", "FFFFFF", "#GGGGGG", "#FFFFFF/", "#FFFFFF/#000000/#111111", "#FFFFFF>",
                               "#FFFFFF>#000000>#111111>#222222", "#FFFFFF=#000000"})
