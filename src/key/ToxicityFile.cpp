@@ -100,7 +100,10 @@ ToxicityFileRead readToxicityFile(std::streambuf& in) {
             break;
         }
         const std::string line = reader.readLine(kMaxToxicityLineWidth + 1);
-        if (line.find_first_not_of(kBlanks) == std::string::npos || line.front() == '#') continue;
+        // A code is read without the blanks before it, so "#" after blanks opens a comment
+        // too: a code starting with "#" could not be written back as a mark.
+        const auto first = line.find_first_not_of(kBlanks);
+        if (first == std::string::npos || line[first] == '#') continue;
         if (line.size() > kMaxToxicityLineWidth) {
             read.problems.push_back(
                 {number, "a line of more than " + std::to_string(kMaxToxicityLineWidth) + " bytes"});

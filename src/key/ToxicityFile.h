@@ -55,7 +55,7 @@ inline constexpr std::size_t kMaxToxicityLineWidth = 256;
 // Reads the marks: one species per line, its code, one or more blanks or tabs, and its
 // mark; or a code, "taken-for" and another code. A code shorter than 8 bytes stands for
 // itself padded with blanks, as the species file holds it. Empty lines and lines starting
-// with "#" are passed over. A line that is not of either form, names an unknown mark, a
+// with "#", after any blanks, are passed over. A line that is not of either form, names an unknown mark, a
 // code of more than 8 bytes or a species taken for itself, or is longer than
 // kMaxToxicityLineWidth is a problem and counts for nothing; so is every line after the
 // first kMaxToxicityLines. A code marked twice keeps its first mark.

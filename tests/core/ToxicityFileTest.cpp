@@ -16,8 +16,10 @@ ToxicityFileRead readMarks(const std::string& bytes) {
 }
 
 TEST(ToxicityFile, MarksByCodeWithCommentsBlanksAndCodesHoldingBlanks) {
-    const auto read = readMarks(crlf({"# after two field guides", "AMPHALLO deadly", "", "AMPANTHE\t poisonous  ", "R emetic caution"}));
+    const auto read = readMarks(
+        crlf({"# after two field guides", "AMPHALLO deadly", "", "AMPANTHE\t poisonous  ", "R emetic caution", "  #f deadly"}));
     EXPECT_TRUE(read.problems.empty());
+    EXPECT_EQ(read.entries.size(), 3u) << "a \"#\" after blanks opens a comment";
     EXPECT_EQ(toxicityOf(read, "AMPHALLO"), Toxicity::Deadly);
     EXPECT_EQ(toxicityOf(read, "AMPANTHE"), Toxicity::Poisonous);
     EXPECT_EQ(toxicityOf(read, "R emetic"), Toxicity::Caution);
