@@ -99,7 +99,7 @@ class IndependentCases : public test::FieldGuideFixture {};
 // they are floors under the present key, raised as its coding follows more sources.
 constexpr int kLeastFirst = 80;
 constexpr int kLeastTopThree = 95;
-constexpr int kLeastKept = 20;
+constexpr int kLeastKept = 45;
 constexpr int kLeastKeptOrNearMiss = 90;
 constexpr int kLeastDangerousFirstOrSecond = 90;
 constexpr std::size_t kLeastCasesPerGenus = 6;
