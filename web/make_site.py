@@ -147,16 +147,17 @@ def copy_key(key, out, digest):
         shutil.copyfile(path, destination)
         data = path.read_bytes()
         entry = {"path": name, "size": len(data)}
+        pack = pack_of(name, genera)
         if path.suffix.lower() in PICTURE_EXTENSIONS:
             entry["picture"] = picture_size(path)
             # Not in any pack, but made known to the engine with the genus's search pack.
-            entry["pack"] = pack_of(name, genera).rstrip("/")
+            entry["pack"] = pack.rstrip("/")
             folder = path.parent.name.upper() if path.parent != key else ""
             if folder in LANGUAGE_FOLDERS:
                 entry["language"] = folder
         else:
-            texts = packs.setdefault(pack_of(name, genera), bytearray())
-            entry["pack"] = pack_of(name, genera)
+            texts = packs.setdefault(pack, bytearray())
+            entry["pack"] = pack
             entry["offset"] = len(texts)
             texts += data
         files.append(entry)

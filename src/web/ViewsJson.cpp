@@ -175,7 +175,6 @@ void otherWindows(JsonWriter& json, const WindowViews& views) {
         json.key("memos").beginArray();
         for (const auto& memo : comparison.memos) lines(json, memo);
         json.endArray();
-        number(json, "scrollToTopCount", comparison.scrollToTopCount);
     });
     const AdvisorWindowView& advisor = views.advisor;
     window(json, "advisor", advisor, advisor.caption, [&] { adviceLines(json, advisor.lines); });

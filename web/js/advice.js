@@ -12,7 +12,7 @@ function lineElement(line, index) {
 }
 
 export function renderAdvice(advisor) {
-    const panel = el('section', {id: 'advice', className: 'panel advice', attrs: {'aria-label': advisor.caption.trim()}},
+    const panel = el('section', {id: 'advice', className: 'panel advice', hidden: !advisor.visible, attrs: {'aria-label': advisor.caption.trim()}},
         [el('h2', {textContent: advisor.caption.trim()}), ...advisor.lines.map(lineElement)]);
     byId('panels').replaceChildren(panel);
 }

@@ -34,9 +34,13 @@ export function loadKey(FS) {
 // The packs of a genus folder as the genus list names it: what its search needs, and its
 // descriptions; those the key does not have are left out.
 export function packsOf(manifest, folder) {
+    const has = (pack) => (folder && pack in manifest.packs ? [pack] : []);
     const name = folder.toUpperCase();
-    return {search: [name].filter((pack) => folder && pack in manifest.packs),
-        descriptions: [`${name}/`].filter((pack) => folder && pack in manifest.packs)};
+    return {search: has(name), descriptions: has(`${name}/`)};
+}
+
+function textsOf(entries) {
+    return entries.filter((entry) => !isPicture(entry));
 }
 
 // Writes the texts of `pack` from its bytes, and the pictures that come with it empty: the
@@ -45,7 +49,7 @@ export function packsOf(manifest, folder) {
 // reads half of it; their paths come back.
 export function loadPack(FS, manifest, pack, bytes) {
     const entries = manifest.files.filter((e) => e.pack === pack);
-    const texts = entries.filter((entry) => !isPicture(entry));
+    const texts = textsOf(entries);
     const whole = texts.filter((entry) => entry.offset + entry.size <= bytes.length);
     const pictures = entries.filter(isPicture);
     makeFolders(FS, [...whole, ...pictures].map((entry) => entry.path));
@@ -83,11 +87,15 @@ export class TextPacks {
         return (await Promise.all(packs.map((pack) => this.load(pack)))).flat();
     }
 
+    // A pack that did not come at all: every one of its texts is cut.
+    textPaths(pack) {
+        return textsOf(this.manifest.files.filter((entry) => entry.pack === pack)).map((entry) => entry.path);
+    }
+
     load(pack) {
         if (!this.loads.has(pack)) {
-            const files = this.manifest.files.filter((entry) => entry.pack === pack && !isPicture(entry)).map((entry) => entry.path);
             const loading = fetchBytes(this.manifest.packs[pack].url)
-                .then((bytes) => loadPack(this.FS, this.manifest, pack, bytes), () => files)
+                .then((bytes) => loadPack(this.FS, this.manifest, pack, bytes), () => this.textPaths(pack))
                 .then((cut) => {
                     if (cut.length > 0) this.loads.delete(pack);
                     return cut;

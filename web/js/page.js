@@ -77,16 +77,22 @@ export class Page {
     // The marks time the first genus (the site's benchmark reads them).
     async chooseGenus(item) {
         performance.mark('sporix-genus-chosen');
-        const packs = packsOf(this.manifest, this.update.page.genusFolders[item - 1] ?? '');
+        const packs = this.genusPacks(this.update.page.genusFolders, item);
         const cut = await this.packs.loadAll(packs.search);
-        this.ui.descriptions = packs.descriptions;
-        this.act('chooseGenus', item);
         this.ui.openRow = null;
-        this.render();
+        this.act('chooseGenus', item);
         window.scrollTo(0, 0);
         performance.mark('sporix-genus-shown');
         this.tellCut(cut);
         this.tellCut(await this.packs.loadAll(packs.descriptions));
+    }
+
+    // The packs of the genus at `item` (1..) of the genus list `folders`; its descriptions
+    // are the ones later actions wait for.
+    genusPacks(folders, item) {
+        const packs = packsOf(this.manifest, folders[item - 1] ?? '');
+        this.ui.descriptions = packs.descriptions;
+        return packs;
     }
 
     // An action that can open a description waits for the genus's descriptions.
@@ -109,8 +115,7 @@ export class Page {
         let last = JSON.parse(this.player.openGenera());
         for (const [name, args] of steps) {
             if (name === 'chooseGenus') {
-                const packs = packsOf(this.manifest, last.page.genusFolders[args[0] - 1] ?? '');
-                this.ui.descriptions = packs.descriptions;
+                const packs = this.genusPacks(last.page.genusFolders, args[0]);
                 this.tellCut(await this.packs.loadAll([...packs.search, ...packs.descriptions]));
             }
             last = JSON.parse(this.player[name](...args));
@@ -137,9 +142,8 @@ export class Page {
         }
         renderMain(this.update, this.ui);
         renderAdvice(this.views.advisor);
-        byId('advice').hidden = !this.views.advisor.visible;
         renderWindows(this.views, this.update.page, this.windowOrder);
-        renderHelp(this.ui.help, main, this.windowOrder);
+        renderHelp(this.ui.help, this.windowOrder);
         this.offline.setLanguage(this.update.page.languageIndex);
         if (focused) document.querySelector(`[data-focus-key="${focused}"]`)?.focus();
         this.history.sync();

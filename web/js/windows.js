@@ -95,7 +95,7 @@ export function renderWindows(views, page, order) {
 }
 
 // The page's help in language `language` (1..6), or closed when null.
-export function renderHelp(language, main, order) {
+export function renderHelp(language, order) {
     const section = byId('window-help');
     const wasHidden = section.hidden;
     section.hidden = language === null;

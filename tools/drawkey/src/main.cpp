@@ -81,11 +81,11 @@ void checkSpeciesAgainstKey(const Options& options, const GenusParams& genus, co
             report(QStringLiteral("warning: %1 is not in %2.SPE").arg(species.code, genus.folder));
 }
 
-// A language's pictures of one genus: its labelled character pictures, or nothing where
-// the key has no character file in that language.
+// A language's pictures of one genus: its labelled character pictures, none where the key
+// has no character file in that language.
 struct LanguagePictures {
     const PictureLanguage* language = nullptr;
-    std::optional<std::vector<CharPicParams>> charPics;
+    std::vector<CharPicParams> charPics;
 };
 
 // The pictures of every language, and in `problems` what keeps the genus from being drawn:
@@ -94,7 +94,7 @@ std::vector<LanguagePictures> labelGenus(const Options& options, const GenusPara
                                          QStringList& problems) {
     std::vector<LanguagePictures> labelled;
     for (const PictureLanguage& language : pictureLanguages()) {
-        LanguagePictures pictures{&language, std::nullopt};
+        LanguagePictures pictures{&language, {}};
         const QString characterFile = genus.folder + language.characterExtension;
         const auto states = readStateTexts(options.namesFolder, genus.folder, language.characterExtension);
         if (!states) {
@@ -111,7 +111,7 @@ std::vector<LanguagePictures> labelGenus(const Options& options, const GenusPara
         }
         if (language.isCommon()) problems << checkPanelNotes(genus, *states, paramsPath);
         pictures.charPics = labelledPictures(genus, *states, characterFile, paramsPath, problems);
-        for (const CharPicParams& picture : *pictures.charPics)
+        for (const CharPicParams& picture : pictures.charPics)
             for (const QString& problem : charPictureProblems(picture))
                 problems
                     << QStringLiteral("%1:%2: %3: %4").arg(paramsPath).arg(picture.line).arg(characterFile, problem);
@@ -144,7 +144,7 @@ bool drawLanguage(const GenusParams& genus, const QString& genusName, const QHas
         if (language.isCommon())
             ok = save(writeJpeg(drawSlide(species), folder.filePath(species.code + QLatin1String(".JPG")))) && ok;
     }
-    for (const CharPicParams& picture : pictures.charPics.value_or(std::vector<CharPicParams>())) {
+    for (const CharPicParams& picture : pictures.charPics) {
         const QString name = QStringLiteral("%1Pic%2.Jpg").arg(genus.code).arg(picture.character);
         ok = save(writeJpeg(drawCharPicture(picture, genus.code), folder.filePath(name))) && ok;
     }

@@ -131,12 +131,30 @@ QString substitute(QChar letter) {
     }
 }
 
+// How the font draws a letter.
+enum class Placement {
+    Glyph,        // its own glyph
+    Accent,       // a combining accent, on the letter before it
+    Composed,     // its base letter's glyph with accents
+    Substituted,  // spelt with other letters
+    Missing,      // not at all: a question mark stands for it
+};
+
+Placement placementOf(QChar letter) {
+    if (glyphFor(letter.unicode())) return Placement::Glyph;
+    if (letter.category() == QChar::Mark_NonSpacing) return Placement::Accent;
+    const QString decomposed = letter.decomposition();
+    if (!decomposed.isEmpty() && glyphFor(decomposed[0].unicode())) return Placement::Composed;
+    return substitute(letter).isEmpty() ? Placement::Missing : Placement::Substituted;
+}
+
 void placeLetter(std::vector<PlacedGlyph>& placed, QChar letter) {
-    if (const Glyph* glyph = glyphFor(letter.unicode())) {
-        placed.push_back({glyph, {}});
+    const Placement placement = placementOf(letter);
+    if (placement == Placement::Glyph) {
+        placed.push_back({glyphFor(letter.unicode()), {}});
         return;
     }
-    if (letter.category() == QChar::Mark_NonSpacing) {  // a combining accent typed on its own
+    if (placement == Placement::Accent) {  // a combining accent typed on its own
         if (!placed.empty()) {
             const PlacedGlyph& previous = placed.back();
             auto strokes = accentStrokes(letter.unicode(), previous.glyph->width / 2, 8.3);
@@ -144,8 +162,8 @@ void placeLetter(std::vector<PlacedGlyph>& placed, QChar letter) {
         }
         return;
     }
-    const QString decomposed = letter.decomposition();
-    if (!decomposed.isEmpty() && glyphFor(decomposed[0].unicode())) {
+    if (placement == Placement::Composed) {
+        const QString decomposed = letter.decomposition();
         QChar base = decomposed[0];
         if (base == QLatin1Char('i') && decomposed.size() > 1)
             base = QChar(0x0131);  // the accent takes the dot's place
@@ -165,9 +183,7 @@ void placeLetter(std::vector<PlacedGlyph>& placed, QChar letter) {
 }
 
 bool drawable(QChar letter) {
-    if (glyphFor(letter.unicode()) || letter.category() == QChar::Mark_NonSpacing) return true;
-    const QString decomposed = letter.decomposition();
-    return (!decomposed.isEmpty() && glyphFor(decomposed[0].unicode())) || !substitute(letter).isEmpty();
+    return placementOf(letter) != Placement::Missing;
 }
 
 std::vector<PlacedGlyph> placeText(const QString& text) {
