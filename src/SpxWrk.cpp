@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <algorithm>
 
 #include "KeyWindows.h"
 #include "OpeningList.h"
@@ -68,7 +69,8 @@ public:
     }
 };
 
-QListWidget* setUpList(QListWidget* list, const char* name, QRect geometry, bool sunken) {
+template <class List>
+List* setUpList(List* list, const char* name, QRect geometry, bool sunken) {
     list->setObjectName(QString::fromLatin1(name));
     list->setGeometry(geometry);
     list->setTextElideMode(Qt::ElideNone);
@@ -83,12 +85,6 @@ QListWidget* setUpList(QListWidget* list, const char* name, QRect geometry, bool
 QStringList itemsOf(const QListWidget& list) {
     QStringList items;
     for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i)->text());
-    return items;
-}
-
-QStringList itemsOf(const QComboBox& box) {
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i) items.push_back(box.itemText(i));
     return items;
 }
 
@@ -151,8 +147,7 @@ void TForm1::createRows(QWidget& client) {
     for (int n = 1; n <= kMaxCharacters; ++n) {
         const RowPlace at = placeOf(n);
         auto& row = rows_[static_cast<std::size_t>(n - 1)];
-        auto* box = new StateBox(&client);
-        row.comboBox = box;
+        row.comboBox = new StateBox(&client);
         row.comboBox->setObjectName(QStringLiteral("ComboBox%1").arg(n));
         row.comboBox->setGeometry(8 + at.x, at.top + 12, 148, 21);
         row.comboBox->setFont(keyFont(KeyFace::Narrow, 11));
@@ -162,12 +157,9 @@ void TForm1::createRows(QWidget& client) {
         row.comboBox->setCompleter(nullptr);  // a typed text is taken exactly as typed
         row.comboBox->setMaxVisibleItems(kVisibleStates);
         row.comboBox->setItemDelegate(new FixedEntryHeight(row.comboBox));
-        connect(box, &QComboBox::editTextChanged, this, [this, box] {
-            if (!box->browsing()) comboBoxChanged();
-        });
-        connect(box, &StateBox::settled, this, [this] { comboBoxChanged(); });
+        connect(row.comboBox, &StateBox::counts, this, [this] { comboBoxChanged(); });
         // A chosen state shows from its start, not scrolled to its padding blanks.
-        connect(box, &QComboBox::activated, this, [box] { box->lineEdit()->setCursorPosition(0); });
+        connect(row.comboBox, &QComboBox::activated, this, [box = row.comboBox] { box->lineEdit()->setCursorPosition(0); });
 
         row.button = new QPushButton(QStringLiteral("?"), &client);
         row.button->setObjectName(QStringLiteral("Button%1").arg(n));
@@ -207,10 +199,8 @@ void TForm1::createRightHandArea(QWidget& client) {
 }
 
 void TForm1::createListBoxes(QWidget& client) {
-    auto* species = new OpeningList(&client);
-    listBox1_ = setUpList(species, "ListBox1", {552, 12, 209, 493}, false);
-    connect(listBox1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openSpecies(listBox1_->row(item)); });
-    connect(species, &OpeningList::opened, this, [this](int row) { openSpecies(row); });
+    listBox1_ = setUpList(new OpeningList(&client), "ListBox1", {552, 12, 209, 493}, false);
+    connect(listBox1_, &OpeningList::opened, this, [this](int row) { openSpecies(row); });
     checkListBox1_ = setUpList(new QListWidget(&client), "CheckListBox1", {536, 12, 17, 493}, true);
     checkListBox1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     checkListBox1_->hide();
@@ -362,18 +352,19 @@ void TForm1::showView(const MainWindowView& view) {
 
 void TForm1::showRows(const MainWindowView& view) {
     const QColor windowColour = QApplication::palette().color(QPalette::Base);
-    bool newCharacters = false;
+    // A genus newly shown brings new states and starts the keyboard at its first character.
+    const bool newCharacters = view.characterFills != shownCharacterFills_;
+    shownCharacterFills_ = view.characterFills;
     for (std::size_t n = 0; n < kMaxCharacters; ++n) {
         const CharacterRowView& shownRow = view.rows[n];
         CharacterRowControls& row = rows_[n];
         setCaption(*row.label, shownRow.labelCaption);
         row.label->setEnabled(shownRow.labelEnabled);
         const QStringList items = shown(shownRow.comboItems);
-        if (itemsOf(*row.comboBox) != items) {
+        if (newCharacters) {
             row.comboBox->clear();
             row.comboBox->addItems(items);
             row.comboBox->setCurrentIndex(-1);
-            newCharacters = newCharacters || !items.isEmpty();
         }
         const QString text = shown(shownRow.comboText);
         if (row.comboBox->currentText() != text) row.comboBox->setEditText(text);
@@ -385,8 +376,8 @@ void TForm1::showRows(const MainWindowView& view) {
         row.comboBox->setFocusPolicy(items.isEmpty() ? Qt::ClickFocus : Qt::WheelFocus);
         row.button->setAccessibleName(shown(shownRow.buttonAccessibleName));
     }
-    // A genus newly shown starts the keyboard at its first character.
-    if (newCharacters) rows_[0].comboBox->setFocus(Qt::OtherFocusReason);
+    const auto hasStates = [](const CharacterRowView& shownRow) { return !shownRow.comboItems.empty(); };
+    if (newCharacters && std::any_of(view.rows.begin(), view.rows.end(), hasStates)) rows_[0].comboBox->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::showRightHandArea(const MainWindowView& view) {

@@ -9,7 +9,6 @@
 #include "Views.h"
 
 class QAction;
-class QComboBox;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -19,6 +18,8 @@ class QToolButton;
 namespace sporix {
 
 class KeyWindows;
+class OpeningList;
+class StateBox;
 
 // The main window: 42 character rows on the left, the species lists and the picture box
 // on the right, the main menu on top. It hands every event to the program and shows the
@@ -32,7 +33,7 @@ public:
 
     struct CharacterRowControls {
         QLabel* label = nullptr;
-        QComboBox* comboBox = nullptr;
+        StateBox* comboBox = nullptr;
         QPushButton* button = nullptr;
     };
 
@@ -61,7 +62,7 @@ private:
     QLabel* label44_ = nullptr;
     QToolButton* speedButton1_ = nullptr;
     QLabel* image1_ = nullptr;
-    QListWidget* listBox1_ = nullptr;
+    OpeningList* listBox1_ = nullptr;
     QListWidget* checkListBox1_ = nullptr;
     QListWidget* listBox2_ = nullptr;
 
@@ -81,6 +82,7 @@ private:
     QAction* advisor1_ = nullptr;
 
     PictureHandle shownPicture_;
+    int shownCharacterFills_ = 0;
     int shownCheckListFills_ = -1;
     int shownDropDownOpenings_ = 0;
     bool showing_ = false;  // while the view is copied, list changes start no search

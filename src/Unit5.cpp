@@ -85,16 +85,20 @@ TForm5::TForm5(KeyWindows& windows) : QWidget(nullptr, Qt::Window), windows_(win
 
 void TForm5::showView(const ComparisonWindowView& view) {
     setWindowTitle(shown(view.caption));
+    bool headingsChanged = false;
     for (std::size_t k = 0; k < kCompareColumns; ++k) {
         const QString caption = shown(view.labels[k]);
-        if (labels_[k]->text() != caption) labels_[k]->setText(caption);
+        if (labels_[k]->text() != caption) {
+            labels_[k]->setText(caption);
+            headingsChanged = true;
+        }
         memos_[k]->setAccessibleName(caption);  // a column is told by its heading
         if (view.memos[k] != shownMemos_[k]) {
             shownMemos_[k] = view.memos[k];
             memos_[k]->setPlainText(shown(view.memos[k]).join(QLatin1Char('\n')));
         }
     }
-    layOutColumns();
+    if (headingsChanged) layOutColumns();
     if (view.scrollToTopCount != shownScrollCount_) {
         shownScrollCount_ = view.scrollToTopCount;
         scrollArea_->verticalScrollBar()->setValue(0);

@@ -64,6 +64,7 @@ void showCharacters(Context& c) {
         }
     }
     for (int k = 1; k <= kMaxCharacters; ++k) main.rows[static_cast<std::size_t>(k - 1)].comboSilver = k > loaded.characterCount;
+    ++main.characterFills;
 }
 
 // The character file of the language, or the English one; a file that cannot be opened

@@ -35,6 +35,7 @@ struct CharacterRowView {
 struct MainWindowView {
     std::string caption = " Indentification of Fungi";
     std::array<CharacterRowView, kMaxCharacters> rows;
+    int characterFills = 0;  // each filling brings a genus's states anew
 
     std::string label43Caption = " ";
     bool label43Enabled = false;

@@ -51,12 +51,7 @@ public:
         const bool hovered = (line.state & QStyle::State_MouseOver) && opens;
         const bool focused = (line.state & QStyle::State_HasFocus) && list_.hasFocus();
         if (hovered || (focused && opens)) painter->fillRect(line.rect, line.palette.brush(QPalette::Midlight));
-        if (focused) {
-            painter->save();
-            painter->setPen(QPen(line.palette.color(QPalette::Text), 1, Qt::DotLine));
-            painter->drawRect(line.rect.adjusted(0, 0, -1, -1));
-            painter->restore();
-        }
+        if (focused) drawFocusFrame(*painter, line.rect, line.palette.color(QPalette::Text));
         painter->save();
         painter->setFont(line.font);
         painter->setPen(index.data(Qt::ForegroundRole).isValid() ? index.data(Qt::ForegroundRole).value<QColor>()
@@ -116,8 +111,7 @@ AdvisorWindow::AdvisorWindow(KeyWindows& windows) : QWidget(nullptr, Qt::Window)
     setObjectName(QStringLiteral("AdvisorWindow"));
     setWindowTitle(QStringLiteral(" Advisor"));
     setFont(keyFont(KeyFace::SansSerif, 11));
-    auto* list = new OpeningList(this);
-    list_ = list;
+    list_ = new OpeningList(this);
     list_->setObjectName(QStringLiteral("AdviceList"));
     // Long lines wrap at the window's width; nothing is cut or shortened.
     list_->setWordWrap(true);
@@ -134,8 +128,7 @@ AdvisorWindow::AdvisorWindow(KeyWindows& windows) : QWidget(nullptr, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openLine(list_->row(item)); });
-    connect(list, &OpeningList::opened, this, [this](int line) { openLine(line); });
+    connect(list_, &OpeningList::opened, this, [this](int line) { openLine(line); });
     closeOnEscape(*this);
     placeWindow(*this, kLeft, kTop, kOuterWidth, kOuterHeight);
     keepOnScreen(*this);

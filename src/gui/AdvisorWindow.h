@@ -5,11 +5,10 @@
 
 #include "Views.h"
 
-class QListWidget;
-
 namespace sporix {
 
 class KeyWindows;
+class OpeningList;
 
 // The advisor: a non-modal window beside the main window that shows the advice line by
 // line. A click on a line hands it to the program, which opens a drop-down list of the
@@ -27,7 +26,7 @@ private:
     void openLine(int line);
 
     KeyWindows& windows_;
-    QListWidget* list_ = nullptr;
+    OpeningList* list_ = nullptr;
     std::vector<AdviceLine> shownLines_;
     int shownCount_ = 0;
 };

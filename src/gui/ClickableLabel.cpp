@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "WindowGeometry.h"
+
 namespace sporix {
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -30,8 +32,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawFocusFrame(painter, rect(), palette().color(QPalette::WindowText));
 }
 
 }  // namespace sporix

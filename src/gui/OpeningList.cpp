@@ -1,15 +1,18 @@
 #include "OpeningList.h"
 
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 
 namespace sporix {
 
+OpeningList::OpeningList(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Q_EMIT opened(row(item)); });
+}
+
 template <class Event, class Handler>
 void OpeningList::byUser(Event* event, Handler handler) {
-    const bool outer = userInput_;
-    userInput_ = true;
+    const QScopedValueRollback marked(userInput_, true);
     handler(event);
-    userInput_ = outer;
 }
 
 void OpeningList::keyPressEvent(QKeyEvent* event) {

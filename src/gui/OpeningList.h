@@ -4,13 +4,13 @@
 
 namespace sporix {
 
-// A list whose lines open something. Return or Space on the current line opens it, as a
-// click does; so does a line selected from outside the mouse and keyboard (the action a
+// A list whose lines open something: a click on a line opens it, and so do Return or Space
+// on the current line; so does a line selected from outside the mouse and keyboard (the action a
 // screen reader offers on a line selects it).
 class OpeningList : public QListWidget {
     Q_OBJECT
 public:
-    using QListWidget::QListWidget;
+    explicit OpeningList(QWidget* parent);
 
 Q_SIGNALS:
     void opened(int row);

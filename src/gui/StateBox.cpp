@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace sporix {
 
@@ -17,13 +17,14 @@ bool movesThroughStates(const QKeyEvent& event) {
 
 }  // namespace
 
-// The keyboard focus rests in the list's text field: its leaving is watched there.
+// The text field is the list's focus proxy: the list itself sees the focus leave.
 StateBox::StateBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
-    lineEdit()->installEventFilter(this);
     // A text typed or chosen in the open list counts at once, and settles what came before.
     connect(this, &QComboBox::editTextChanged, this, [this] {
-        if (!browsing_) passedOver_ = false;
+        if (browsing_) return;
+        passedOver_ = false;
+        Q_EMIT counts();
     });
     // The same state chosen again in the open list, where the text does not change.
     connect(this, &QComboBox::activated, this, [this] {
@@ -37,17 +38,13 @@ bool StateBox::leavesTheList(const QEvent& event) const {
     return static_cast<const QFocusEvent&>(event).reason() != Qt::PopupFocusReason;
 }
 
-bool StateBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineEdit() && leavesTheList(*event)) settle();
-    return QComboBox::eventFilter(watched, event);
-}
-
 template <class Event, class Handler>
 void StateBox::browse(Event* event, Handler handler) {
     const QString before = currentText();
-    browsing_ = true;
-    handler(event);
-    browsing_ = false;
+    {
+        const QScopedValueRollback browsing(browsing_, true);
+        handler(event);
+    }
     if (currentText() != before) passedOver_ = true;
 }
 
@@ -80,7 +77,7 @@ void StateBox::settle() {
     wheeled_ = false;
     if (!passedOver_) return;
     passedOver_ = false;
-    Q_EMIT settled();
+    Q_EMIT counts();
 }
 
 }  // namespace sporix

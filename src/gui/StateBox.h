@@ -13,12 +13,9 @@ class StateBox : public QComboBox {
 public:
     explicit StateBox(QWidget* parent);
 
-    // True while the arrow keys or the wheel move through the states.
-    bool browsing() const { return browsing_; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 Q_SIGNALS:
-    void settled();
+    // The text shown counts: typed or chosen, or the state passed over settled on.
+    void counts();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #include "WindowGeometry.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <algorithm>
@@ -46,6 +47,13 @@ void setBackground(QWidget& widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void drawFocusFrame(QPainter& painter, const QRect& area, const QColor& colour) {
+    painter.save();
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 }  // namespace sporix

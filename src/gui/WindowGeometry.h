@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QWidget>
 
+class QPainter;
+
 namespace sporix {
 
 // Windows are laid out by their outer size (frame and title bar included), as on the
@@ -28,6 +30,9 @@ QFont keyFont(KeyFace face, int pixelSize);
 
 // A fixed colour for a control's background (silver lists, text boxes and drop-downs).
 void setBackground(QWidget& widget, const QColor& colour);
+
+// The keyboard focus shown as a dotted frame just inside `area`.
+void drawFocusFrame(QPainter& painter, const QRect& area, const QColor& colour);
 
 inline const QColor kSilver(0xC0, 0xC0, 0xC0);
 inline const QColor kDisabledGrey(0x80, 0x80, 0x80);

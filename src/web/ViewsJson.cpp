@@ -63,6 +63,7 @@ void mainWindow(JsonWriter& json, const MainWindowView& main) {
     json.key("rows").beginArray();
     for (const auto& shown : main.rows) row(json, shown);
     json.endArray();
+    number(json, "characterFills", main.characterFills);
     text(json, "label43Caption", main.label43Caption);
     flag(json, "label43Enabled", main.label43Enabled);
     flag(json, "label44Enabled", main.label44Enabled);
