@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ByteBuffer.h"
+#include "GenusTableCells.h"
 #include "KeyText.h"
 #include "Languages.h"
 #include "ShortText.h"
@@ -79,11 +80,10 @@ void checkStateLine(const LanguageFile& lf, int index, std::size_t slot, std::st
 
 // Two states of one text (often texts that were cut to 25 bytes) look alike in the
 // drop-down list, and a table cannot tell them apart.
-void checkStateText(const LanguageFile& lf, int index, std::size_t slot, std::vector<std::string>& texts,
-                    Findings& findings) {
-    const CharacterRow& row = (*lf.table)[static_cast<std::size_t>(index)];
+void checkStateText(const LanguageFile& lf, int index, const CharacterRow& row, std::size_t slot,
+                    std::vector<std::string>& texts, Findings& findings) {
     if (!hasStateCode(row.slots[slot])) return;
-    const std::string text = withoutTrailingBlanks(stateText(row.slots[slot]));
+    const std::string text = trimmedStateText(row.slots[slot]);
     if (std::find(texts.begin(), texts.end(), text) != texts.end()) {
         findings.error("state-text-twice", lf.file,
                        lf.read.startLines[static_cast<std::size_t>(index)] + 1 + static_cast<int>(slot),
@@ -109,7 +109,7 @@ void checkBlocks(const LanguageFile& lf, Findings& findings) {
         std::vector<std::string> texts;
         for (std::size_t slot = 0; slot < kMaxStates && row.slots[slot] != "."; ++slot) {
             checkStateLine(lf, index, slot, codes, findings);
-            checkStateText(lf, index, slot, texts, findings);
+            checkStateText(lf, index, row, slot, texts, findings);
         }
     }
 }

@@ -14,8 +14,6 @@ namespace sporix::authoring {
 
 namespace {
 
-constexpr const char* kPlaceholderPicture = "NoFigs.Jpg";
-const char* const kHelpFiles[] = {"InfoUK.Txt", "InfoNL.Txt", "InfoD.Txt", "InfoF.Txt", "InfoI.Txt", "InfoS.Txt"};
 
 void checkLanguageTexts(const WorkFolder& folder, Findings& findings) {
     for (int language = 1; language <= kLanguageCount; ++language) {
@@ -27,8 +25,9 @@ void checkLanguageTexts(const WorkFolder& folder, Findings& findings) {
         } else if (auto bytes = folder.readAll(texts)) {
             checkLineEnds(keyLines(*bytes), shownName(folder, texts), findings);
         }
-        if (!folder.fileExists(kHelpFiles[language - 1])) {
-            findings.warning("missing-file", shownName(folder, kHelpFiles[language - 1]), 0,
+        const std::string help = languageFileName(kHelpTextStem, language);
+        if (!folder.fileExists(help)) {
+            findings.warning("missing-file", shownName(folder, help), 0,
                              "the help text is missing; its menu item shows nothing", "write the help text");
         }
     }

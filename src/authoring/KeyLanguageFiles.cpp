@@ -6,8 +6,7 @@ namespace sporix::authoring {
 
 namespace {
 
-constexpr const char* kPlaceholderPicture = "NoFigs.Jpg";
-const char* const kTextStems[] = {"Init", "Info", "Access", "Advice"};
+const char* const kTextStems[] = {kInterfaceTextStem, kHelpTextStem, kAccessibleTextStem, kAdviceTextStem};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "ToxicityCheck.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 #include "ByteBuffer.h"
 #include "CharacterFilesCheck.h"
@@ -23,27 +25,33 @@ const char* findingOf(ToxicityProblemKind kind) {
     return "mark-refused";
 }
 
-std::vector<int> recordLines(const SpeciesRecords& records, const std::string& code) {
-    std::vector<int> lines;
-    for (std::size_t r = 0; r < records.size(); ++r) {
-        if (records.code(r) == code) lines.push_back(records.lines[r]);
-    }
+// The lines of the records of each species code, gathered once for all entries.
+using RecordLines = std::map<std::string, std::vector<int>>;
+
+RecordLines recordLinesByCode(const SpeciesRecords& records) {
+    RecordLines lines;
+    for (std::size_t r = 0; r < records.size(); ++r) lines[records.code(r)].push_back(records.lines[r]);
     return lines;
 }
 
-void checkMarks(const ToxicityFileRead& read, const SpeciesRecords& records, const std::string& file,
-                Findings& findings) {
+std::size_t recordCount(const RecordLines& lines, const std::string& code) {
+    const auto found = lines.find(code);
+    return found == lines.end() ? 0 : found->second.size();
+}
+
+void checkMarks(const ToxicityFileRead& read, const RecordLines& lines, const std::string& speciesFile,
+                const std::string& file, Findings& findings) {
     for (const ToxicityEntry& entry : read.entries) {
-        const std::vector<int> lines = recordLines(records, entry.speciesCode);
-        if (lines.empty()) {
+        const std::size_t count = recordCount(lines, entry.speciesCode);
+        if (count == 0) {
             findings.error("mark-no-species", file, entry.line,
                            "no species of the genus has the code " + quoted(entry.speciesCode) + "; the mark " +
                                toxicityWord(entry.mark) + " marks nothing",
                            "use the first 8 bytes of the species' name line");
-        } else if (lines.size() > 1) {
+        } else if (count > 1) {
             findings.warning("mark-shared-code", file, entry.line,
-                             "the code " + quoted(entry.speciesCode) + " names " + std::to_string(lines.size()) +
-                                 " records of " + records.file + "; the mark applies to each",
+                             "the code " + quoted(entry.speciesCode) + " names " + std::to_string(count) +
+                                 " records of " + speciesFile + "; the mark applies to each",
                              "give each species its own code");
         }
     }
@@ -51,11 +59,11 @@ void checkMarks(const ToxicityFileRead& read, const SpeciesRecords& records, con
 
 // A confusion counts only between two species of the genus, and only the advice on a deadly
 // or poisonous species names it.
-void checkConfusions(const ToxicityFileRead& read, const SpeciesRecords& records, const std::string& file,
+void checkConfusions(const ToxicityFileRead& read, const RecordLines& lines, const std::string& file,
                      Findings& findings) {
     for (const ToxicityConfusion& confusion : read.confusions) {
         for (const std::string* code : {&confusion.speciesCode, &confusion.takenFor}) {
-            if (recordLines(records, *code).empty()) {
+            if (recordCount(lines, *code) == 0) {
                 findings.error("confusion-no-species", file, confusion.line,
                                "no species of the genus has the code " + quoted(*code) + "; the confusion names nothing",
                                "use the first 8 bytes of the species' name line; both species belong to this genus");
@@ -87,8 +95,9 @@ void checkToxicityFile(const WorkFolder& folder, const GenusEntry& genus, const 
                        "write one species per line: its code, blanks, and deadly, poisonous or caution; or its "
                        "code, taken-for and the code of another species");
     }
-    checkMarks(read, records, file, findings);
-    checkConfusions(read, records, file, findings);
+    const RecordLines lines = recordLinesByCode(records);
+    checkMarks(read, lines, records.file, file, findings);
+    checkConfusions(read, lines, file, findings);
 }
 
 }  // namespace sporix::authoring

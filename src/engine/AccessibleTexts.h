@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "Languages.h"
+
 namespace sporix {
 
 // What a screen reader says for the controls that show no words of their own, in the
@@ -22,8 +24,6 @@ enum AccessibleText {
 };
 
 using AccessibleTexts = std::array<std::string, kAccessibleTextCount>;
-
-inline constexpr const char* kAccessibleTextStem = "Access";
 
 AccessibleTexts englishAccessibleTexts();
 

@@ -33,14 +33,9 @@ AllMissed allMissed(const AdviceInput& input) {
         int count = 0;
         bool unrecordedOnly = true;
         for (std::size_t i = 0; i < input.searchKey.size(); ++i) {
-            const char code = input.searchKey[i];
-            const std::string_view value = input.value(record, i);
-            if (code == ' ' || input.shows(value, code)) continue;
+            if (!disagreesAt(input, record, i)) continue;
             ++count;
-            const AdviceCharacter& character = input.characters[i];
-            unrecordedOnly = unrecordedOnly && std::none_of(value.begin(), value.end(), [&character](char symbol) {
-                                 return character.hasState(symbol);
-                             });
+            unrecordedOnly = unrecordedOnly && !input.characters[i].records(input.value(record, i));
         }
         if (count == 0) continue;
         if (unrecordedOnly) {

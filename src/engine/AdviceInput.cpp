@@ -78,6 +78,10 @@ bool AdviceCharacter::hasState(char code) const {
     return std::any_of(states.begin(), states.end(), [code](const State& state) { return state.code == code; });
 }
 
+bool AdviceCharacter::records(std::string_view value) const {
+    return std::any_of(value.begin(), value.end(), [this](char symbol) { return hasState(symbol); });
+}
+
 char AdviceInput::comparedCode(char code) const { return kind == 1 ? upperCase(code) : code; }
 
 AdviceInput readAdviceInput(const ProgramState& state, const WorkFolder& folder) {

@@ -22,6 +22,8 @@ struct AdviceCharacter {
     // The text of the state with `code`; empty when the character has none.
     std::string stateText(char code) const;
     bool hasState(char code) const;
+    // Whether a value line records any state of the character ("." and "?" record none).
+    bool records(std::string_view value) const;
 };
 
 struct AdviceRecord {

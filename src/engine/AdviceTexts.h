@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "Languages.h"
+
 namespace sporix {
 
 // The captions and sentences of the advisor in the interface language. They come from
@@ -56,8 +58,6 @@ enum AdviceText {
 };
 
 using AdviceTexts = std::array<std::string, kAdviceTextCount>;
-
-inline constexpr const char* kAdviceTextStem = "Advice";
 
 AdviceTexts englishAdviceTexts();
 

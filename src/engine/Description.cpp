@@ -11,8 +11,6 @@ namespace sporix {
 
 namespace {
 
-constexpr const char* kPlaceholderPicture = "NoFigs.Jpg";
-
 // The kind-2 list shows bare display names: the code comes from the species file; the
 // last record whose display name matches counts.
 void lookUpSpeciesCode(Context& c) {
@@ -65,17 +63,19 @@ void showText(Context& c) {
     lines = {c.state.currentGenus.displayName + " " + d.selectedName + c.text(25), "Filename: " + d.speciesCode + ".*"};
 }
 
-// The species' picture in the interface language where the key has one.
-std::string speciesPicture(const Context& c, const std::string& fileName) {
+// The species' picture in the interface language where the key has one, else the common
+// one; nothing when neither is there.
+std::optional<std::string> speciesPicture(const Context& c, const std::string& fileName) {
     return pictureInLanguage(c.folder, c.state.genus.folderPrefix + fileName, c.state.settings.languageIndex);
 }
 
 void showDrawing(Context& c) {
-    const std::string path = speciesPicture(c, c.state.description.drawingFileName);
-    auto& image = c.state.views.description.image1;
-    const int language = c.state.settings.languageIndex;
-    image =
-        c.pictures.load(c.folder.fileExists(path) ? path : pictureInLanguage(c.folder, kPlaceholderPicture, language));
+    const auto drawing = speciesPicture(c, c.state.description.drawingFileName);
+    // Without a placeholder either its common name is loaded, so that the failure names it.
+    c.state.views.description.image1 = c.pictures.load(
+        drawing ? *drawing
+                : pictureInLanguage(c.folder, kPlaceholderPicture, c.state.settings.languageIndex)
+                      .value_or(kPlaceholderPicture));
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ void openSpeciesDescription(Context& c, DescriptionEntry entry) {
     formFileNames(c);
     showText(c);
     showDrawing(c);
-    window.slideEnabled = c.folder.fileExists(speciesPicture(c, c.state.description.slideFileName));
+    window.slideEnabled = speciesPicture(c, c.state.description.slideFileName).has_value();
     window.caption = " " + c.text(1);
     window.slideCaption = c.text(15);
     window.closeCaption = c.text(16);
@@ -117,7 +117,8 @@ void slideButtonClick(Context& c) {
     if (!description.slideEnabled) return;
     SlideWindowView& slide = c.state.views.slide;
     slide.caption = " " + c.text(15) + " " + c.state.description.selectedLine;
-    slide.image1 = c.pictures.load(speciesPicture(c, c.state.description.slideFileName));
+    const std::string& slideName = c.state.description.slideFileName;
+    slide.image1 = c.pictures.load(speciesPicture(c, slideName).value_or(c.state.genus.folderPrefix + slideName));
     slide.show();
     description.slideEnabled = false;
 }

@@ -23,7 +23,7 @@ void formNames(Context& c) {
 
 void enableIllustrationButtons(Context& c) {
     for (int k = 1; k <= kMaxCharacters; ++k) {
-        c.main().rows[static_cast<std::size_t>(k - 1)].buttonEnabled = c.folder.fileExists(illustrationPath(c, k));
+        c.main().rows[static_cast<std::size_t>(k - 1)].buttonEnabled = illustrationPath(c, k).has_value();
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace sporix {
 
-std::string illustrationPath(const Context& c, int row) {
+std::optional<std::string> illustrationPath(const Context& c, int row) {
     const LoadedGenus& loaded = c.state.genus;
     return pictureInLanguage(c.folder,
                              loaded.folderPrefix + loaded.illustrationNames[static_cast<std::size_t>(row - 1)],
@@ -16,8 +16,8 @@ void showCharacterIllustration(Context& c, int row) {
     const auto index = static_cast<std::size_t>(row - 1);
     MainWindowView& main = c.main();
     if (!main.rows[index].buttonEnabled) return;
-    const std::string path = illustrationPath(c, row);
-    if (!c.folder.fileExists(path)) {
+    const auto path = illustrationPath(c, row);
+    if (!path) {
         c.messages.showMessage(c.text(32) + "\n" + c.text(33));
         main.image1Visible = false;
         return;
@@ -26,7 +26,7 @@ void showCharacterIllustration(Context& c, int row) {
     // The old picture goes first, so a picture that fails to decode leaves no picture of
     // another character on show.
     main.image1.reset();
-    main.image1 = c.pictures.load(path);
+    main.image1 = c.pictures.load(*path);
 }
 
 void showIllustrationArea(Context& c) {

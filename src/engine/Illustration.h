@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Context.h"
@@ -7,8 +8,8 @@
 namespace sporix {
 
 // The picture of row 1..42 in the interface language where the genus has one, else the
-// common picture.
-std::string illustrationPath(const Context& c, int row);
+// common picture; nothing when neither is there.
+std::optional<std::string> illustrationPath(const Context& c, int row);
 
 // The "?" button of row 1..42: the character's picture in place of the species lists.
 void showCharacterIllustration(Context& c, int row);

@@ -8,12 +8,6 @@ namespace sporix {
 
 namespace {
 
-// Whether the species lacks the state chosen for character i, as the rest-species search tests it.
-bool disagreesAt(const AdviceInput& input, const AdviceRecord& record, std::size_t i) {
-    const char code = input.searchKey[i];
-    return code != ' ' && !input.shows(input.value(record, i), code);
-}
-
 // The characters without a choice where both species are recorded and share no state.
 std::vector<Distinction> distinctions(const AdviceInput& input, const AdviceRecord& dangerous,
                                       const AdviceRecord& other) {
@@ -23,12 +17,10 @@ std::vector<Distinction> distinctions(const AdviceInput& input, const AdviceReco
         const AdviceCharacter& character = input.characters[i];
         const std::string_view a = input.value(dangerous, i);
         const std::string_view b = input.value(other, i);
-        const auto recorded = [&character](char symbol) { return character.hasState(symbol); };
         const auto shared = [&character, b](char symbol) {
             return character.hasState(symbol) && b.find(symbol) != std::string_view::npos;
         };
-        if (std::none_of(a.begin(), a.end(), recorded) || std::none_of(b.begin(), b.end(), recorded) ||
-            std::any_of(a.begin(), a.end(), shared))
+        if (!character.records(a) || !character.records(b) || std::any_of(a.begin(), a.end(), shared))
             continue;
         found.push_back({static_cast<int>(i) + 1, character.name, givenStates(character, a), givenStates(character, b)});
     }
@@ -41,6 +33,11 @@ int closeness(const LookAlike& lookAlike) {
 }
 
 }  // namespace
+
+bool disagreesAt(const AdviceInput& input, const AdviceRecord& record, std::size_t i) {
+    const char code = input.searchKey[i];
+    return code != ' ' && !input.shows(input.value(record, i), code);
+}
 
 std::vector<std::string> givenStates(const AdviceCharacter& character, std::string_view value) {
     std::vector<std::string> given;

@@ -15,6 +15,8 @@ inline bool isDangerous(Toxicity mark) { return mark >= Toxicity::Poisonous; }
 
 // The states the key gives in a value line, each once; "." and "?" name none.
 std::vector<std::string> givenStates(const AdviceCharacter& character, std::string_view value);
+// Whether the species lacks the state chosen for character i, as the rest-species search tests it.
+bool disagreesAt(const AdviceInput& input, const AdviceRecord& record, std::size_t i);
 // The choices the species does not share, as the rest-species search tests them.
 std::vector<Disagreement> disagreementsOf(const AdviceInput& input, const AdviceRecord& record);
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "Context.h"
+#include "SettingsFile.h"
 
 namespace sporix {
-
-inline constexpr const char* kSettingsFileName = "SpxInit.txt";
 
 // Re-reads the settings and the interface texts of the stored language and puts them on
 // the windows; run at the first activation of the main window and on every return to it.

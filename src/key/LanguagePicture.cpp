@@ -12,10 +12,11 @@ std::string languagePictureName(std::string_view name, int languageIndex) {
     return std::string(name.substr(0, fileStart)) + letters + "\\" + std::string(name.substr(fileStart));
 }
 
-std::string pictureInLanguage(const WorkFolder& folder, std::string_view name, int languageIndex) {
+std::optional<std::string> pictureInLanguage(const WorkFolder& folder, std::string_view name, int languageIndex) {
     std::string translated = languagePictureName(name, languageIndex);
     if (!translated.empty() && folder.fileExists(translated)) return translated;
-    return std::string(name);
+    if (folder.fileExists(name)) return std::string(name);
+    return std::nullopt;
 }
 
 }  // namespace sporix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,8 @@ namespace sporix {
 // The name of the language's picture of `name`; empty for an index outside 1..6.
 std::string languagePictureName(std::string_view name, int languageIndex);
 
-// The language's picture where the folder has one as a regular file, else `name` itself.
-std::string pictureInLanguage(const WorkFolder& folder, std::string_view name, int languageIndex);
+// The language's picture where the folder has one as a regular file, else `name` itself
+// where that is there; nothing when neither is.
+std::optional<std::string> pictureInLanguage(const WorkFolder& folder, std::string_view name, int languageIndex);
 
 }  // namespace sporix

@@ -23,7 +23,7 @@ constexpr std::array<LanguageFiles, kLanguageCount> kFiles = {{
 
 }  // namespace
 
-std::string interfaceTextFileName(int languageIndex) { return languageFileName("Init", languageIndex); }
+std::string interfaceTextFileName(int languageIndex) { return languageFileName(kInterfaceTextStem, languageIndex); }
 
 std::string languageFileName(std::string_view stem, int languageIndex) {
     return isLanguage(languageIndex) ? std::string(stem) + kFiles[languageIndex - 1].fileLetters + ".Txt" : "";

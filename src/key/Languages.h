@@ -21,6 +21,14 @@ std::string descriptionExtension(int languageIndex);
 // The folder of the language's pictures: its letters, as in the text file names.
 std::string languageFolderName(int languageIndex);
 
+// The stems of the key's text files in each language, and the picture shown for a species
+// without a drawing.
+inline constexpr const char* kInterfaceTextStem = "Init";
+inline constexpr const char* kHelpTextStem = "Info";
+inline constexpr const char* kAccessibleTextStem = "Access";
+inline constexpr const char* kAdviceTextStem = "Advice";
+inline constexpr const char* kPlaceholderPicture = "NoFigs.Jpg";
+
 inline constexpr const char* kEnglishCharacterExtension = ".FEA";
 inline constexpr const char* kEnglishDescriptionExtension = ".TXT";
 

@@ -6,6 +6,8 @@
 
 namespace sporix {
 
+inline constexpr const char* kSettingsFileName = "SpxInit.txt";
+
 // The two values of "SpxInit.txt": line 1 the language, line 2 the kind of searching.
 struct SettingsRead {
     int valuesRead = 0;            // values taken before the end or before a bad word

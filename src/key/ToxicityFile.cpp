@@ -14,6 +14,8 @@ namespace {
 constexpr std::array<Toxicity, 3> kMarks = {Toxicity::Caution, Toxicity::Poisonous, Toxicity::Deadly};
 constexpr const char* kBlanks = " \t";
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 // A code as the species file holds it: its bytes without the blanks around them, padded with
 // blanks to the full width; nothing when it is empty or too wide.
 std::optional<std::string> paddedCode(std::string_view text) {
@@ -29,8 +31,8 @@ std::optional<std::string> paddedCode(std::string_view text) {
 std::size_t wordAt(const std::string& line, std::string_view word) {
     for (auto at = line.find(word); at != std::string::npos; at = line.find(word, at + 1)) {
         const auto after = at + word.size();
-        const bool blankBefore = at > 0 && (line[at - 1] == ' ' || line[at - 1] == '\t');
-        const bool blankAfter = after == line.size() || line[after] == ' ' || line[after] == '\t';
+        const bool blankBefore = at > 0 && isBlank(line[at - 1]);
+        const bool blankAfter = after == line.size() || isBlank(line[after]);
         if (blankBefore && blankAfter) return at;
     }
     return std::string::npos;

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <optional>
 
 #include "Arguments.h"
 #include "Cp1252.h"
@@ -45,22 +46,26 @@ authoring::delta::ConversionOptions conversionOptions(const Arguments& arguments
 }
 
 // The key must start once the genus is in: what it lacks is said before anything is
-// written, and copied from the installed key where the author asks for it.
-bool startFilesPresent(const WorkFolder& key, bool copy, bool json, Streams io) {
+// written, and copied from the installed key where the author asks for it. Asking for the
+// copy with no installed key to copy from is refused before anything is written too.
+bool startFilesPresent(const WorkFolder& key, const std::optional<fs::path>& installed, bool copy, bool json,
+                       Streams io) {
     const auto missing = authoring::missingStartFiles(key);
-    if (missing.empty()) return true;
+    if (copy && installed) return true;
+    if (missing.empty() && !copy) return true;
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
-    const auto installed = installedKeyFolder();
-    if (copy && installed) return true;
     const std::string why =
-        key.root().string() + " lacks " + names +
-        ", without which the program does not start from it or shows no picture for a species without a "
-        "drawing; nothing is written. " +
-        (installed ? "Add --with-language-files to copy the language files from " + installed->string() +
-                         ", or copy them yourself"
-                   : std::string("No installed key was found to copy them from: copy them from a key of the "
-                                 "program yourself"));
+        missing.empty()
+            ? std::string("--with-language-files asks to copy the language files, but no installed key was found to "
+                          "copy them from; nothing is written")
+            : key.root().string() + " lacks " + names +
+                  ", without which the program does not start from it or shows no picture for a species without a "
+                  "drawing; nothing is written. " +
+                  (installed ? "Add --with-language-files to copy the language files from " + installed->string() +
+                                   ", or copy them yourself"
+                             : std::string("No installed key was found to copy them from: copy them from a key of "
+                                           "the program yourself"));
     io.err << "sporix-key import-delta: " << why << "\n";
     // A tool reading --json learns of the refusal too, not from an empty output.
     if (json) {
@@ -95,7 +100,9 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
     }
     const WorkFolder key(arguments.option("--into"));
     const bool copyLanguageFiles = arguments.has("--with-language-files");
-    if (!startFilesPresent(key, copyLanguageFiles, arguments.has("--json"), io)) return kCannotRun;
+    const bool json = arguments.has("--json");
+    const auto installed = installedKeyFolder();
+    if (!startFilesPresent(key, installed, copyLanguageFiles, json, io)) return kCannotRun;
     const fs::path datasetFolder = arguments.positional.front();
     const auto folder = authoring::delta::readDatasetFolder(datasetFolder);
     const auto dataset = authoring::delta::readDataset(folder.files);
@@ -103,7 +110,6 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
     options.characters = characters;
     const auto conversion = authoring::delta::convertDataset(dataset, options);
     DeltaImportSummary summary{datasetFolder.string(), folder, dataset, conversion, {}};
-    const bool json = arguments.has("--json");
     const auto refuse = [&](const std::string& why) {
         writeImportText(summary, io.err);
         io.err << "sporix-key import-delta: " << why << "; nothing is written\n";
@@ -116,12 +122,14 @@ int runImportDelta(const std::vector<std::string>& words, Streams io) {
     if (conversion.rows.empty())
         return refuse("none of the characters can be a row of the key (see the skipped above)");
     std::string why;
-    if (!authoring::delta::installGenus(key, conversion, why)) return refuse(why);
+    // The language files go before the genus, so a refused copy leaves the key as it was.
+    if (authoring::delta::installRefused(key, conversion, why)) return refuse(why);
     if (copyLanguageFiles &&
-        !authoring::copyLanguageFiles(WorkFolder(*installedKeyFolder()), key, summary.languageFilesCopied, why)) {
+        !authoring::copyLanguageFiles(WorkFolder(*installed), key, summary.languageFilesCopied, why)) {
         io.err << "sporix-key import-delta: " << why << "\n";
         return kCannotRun;
     }
+    if (!authoring::delta::installGenus(key, conversion, why)) return refuse(why);
     writeImportText(summary, io.err);
     io.err << cp1252ToUtf8(conversion.genus.folder) << ": " << conversion.rows.size() << " characters, "
            << conversion.items.size() << " species written";

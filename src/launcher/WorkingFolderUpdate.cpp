@@ -8,12 +8,12 @@
 #include <QSaveFile>
 
 #include "KeyManifest.h"
+#include "SettingsFile.h"
 
 namespace sporix::launcher {
 
 namespace {
 
-constexpr const char* kSettingsFile = "SpxInit.txt";
 constexpr const char* kLockFile = ".sporix-update.lock";
 constexpr int kLockWaitMs = 30000;
 
@@ -58,7 +58,7 @@ public:
         : key_(installedKey), folder_(workingFolder), manifest_(KeyManifest::read(workingFolder)) {}
 
     void updateFile(const QString& path) {
-        if (path.compare(QString::fromLatin1(kSettingsFile), Qt::CaseInsensitive) == 0) return;
+        if (path.compare(QString::fromLatin1(kSettingsFileName), Qt::CaseInsensitive) == 0) return;
         const QString source = key_.filePath(path);
         const QString target = folder_.filePath(path);
         const QByteArray sourceHash = fileHash(source);

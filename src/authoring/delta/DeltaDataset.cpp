@@ -271,15 +271,10 @@ void resolveStates(Dataset& dataset) {
 }  // namespace
 
 const Attribute* Item::attribute(int character) const {
-    if (!byCharacter.empty()) {
-        const int index = character >= 1 && static_cast<std::size_t>(character) < byCharacter.size()
-                              ? byCharacter[static_cast<std::size_t>(character)]
-                              : -1;
-        return index < 0 ? nullptr : &attributes[static_cast<std::size_t>(index)];
-    }
-    const auto found = std::find_if(attributes.begin(), attributes.end(),
-                                    [character](const Attribute& a) { return a.character == character; });
-    return found == attributes.end() ? nullptr : &*found;
+    const int index = character >= 1 && static_cast<std::size_t>(character) < byCharacter.size()
+                          ? byCharacter[static_cast<std::size_t>(character)]
+                          : -1;
+    return index < 0 ? nullptr : &attributes[static_cast<std::size_t>(index)];
 }
 
 const Character* Dataset::character(int number) const {

@@ -59,9 +59,14 @@ std::size_t stepOver(std::string_view text, std::size_t at, Comments where) {
 std::vector<std::size_t> unclosedComments(std::string_view text) {
     std::vector<std::size_t> unclosed;
     for (std::size_t at = 0; at < text.size();) {
-        if (opensComment(text, at, Comments::InText) && commentEnd(text, at) == std::string_view::npos)
-            unclosed.push_back(at);
-        at = stepOver(text, at, Comments::InText);
+        if (!opensComment(text, at, Comments::InText)) {
+            ++at;
+            continue;
+        }
+        // As stepOver does, with the end sought once.
+        const std::size_t end = commentEnd(text, at);
+        if (end == std::string_view::npos) unclosed.push_back(at);
+        at = end == std::string_view::npos ? at + 1 : end;
     }
     return unclosed;
 }

@@ -43,7 +43,10 @@ private:
     std::vector<fs::path> files_;
 };
 
-bool refused(const WorkFolder& key, const GenusEntry& genus, std::string& why) {
+}  // namespace
+
+bool installRefused(const WorkFolder& key, const Conversion& conversion, std::string& why) {
+    const GenusEntry& genus = conversion.genus;
     const std::string folder = cp1252ToUtf8(genus.folder);
     if (genus.folder.empty() || !WorkFolder::staysInside(genus.folder) ||
         genus.folder.find_first_of("\\/") != std::string::npos) {
@@ -60,11 +63,9 @@ bool refused(const WorkFolder& key, const GenusEntry& genus, std::string& why) {
     return !why.empty();
 }
 
-}  // namespace
-
 bool installGenus(const WorkFolder& key, const Conversion& conversion, std::string& why) {
     const GenusEntry& genus = conversion.genus;
-    if (refused(key, genus, why)) return false;
+    if (installRefused(key, conversion, why)) return false;
     const std::string list = withLineEnd(key.readAll(kGenusListName).value_or(""));
     const std::string folderName = cp1252ToUtf8(genus.folder);
     const fs::path folder = key.root() / fs::path(std::u8string(folderName.begin(), folderName.end()));
